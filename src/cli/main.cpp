@@ -1,0 +1,23 @@
+// velkor: the command-line front end of the trend control and its stand-ins.
+#include <CLI/CLI.hpp>
+
+#include <exception>
+#include <iostream>
+
+#include "cli/Commands.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"velkor: a trend control for spreadsheet workbooks, run against stand-ins"};
+  app.require_subcommand(1);
+  velkor::cli::RegisterStringsCommand(app);
+  velkor::cli::RegisterTraceInfoCommand(app);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e);
+  } catch (const std::exception& e) {
+    std::cerr << "velkor: " << e.what() << "\n";
+    return 2;
+  }
+  return 0;
+}
