@@ -3,9 +3,11 @@
 // Strings: Boolean gives "True"/"False"; Date the en-US general date form
 // ("12/7/2026 6:00:00 AM", only the date at midnight, only the time on day
 // zero); Double the shortest text that reads back; Empty "".
-// Integers: round half to even; out of range raises Overflow (6); text that is
-// no number raises Type mismatch (13). Null raises Invalid use of Null (94)
-// everywhere except CVar-like copies.
+// Integers: round half to even; out of range, NaN and infinities raise
+// Overflow (6); text that is no number raises Type mismatch (13). Dates
+// outside years 100..9999 raise Overflow. Null raises Invalid use of Null
+// (94); Missing, error values and arrays raise Type mismatch; an object
+// converts its default value, Nothing raises Object not set (91).
 #pragma once
 
 #include <cstdint>
@@ -29,25 +31,32 @@ std::string FormatDouble(double d);
 std::string FormatDate(DateValue d);
 
 // Parses a number as the runtime reads one from text (blanks around it,
-// sign, decimal point, exponent, "&H" hex); nullopt when the text is no number.
+// sign, thousands separators, decimal point, exponent, "&H" hex and "&O"
+// octal); nullopt when the text is no number. A number too large for a double
+// gives an infinity (the conversions raise Overflow for it), one too small 0.
 std::optional<double> ParseNumber(std::string_view text);
 // Parses a date text in the en-US forms FormatDate writes, ISO 8601
-// ("2026-12-07T06:00:00", "2026-12-07 06:00"), "7-Dec-2026 06:00:00".
+// ("2026-12-07T06:00:00", "2026-12-07 06:00"), "7-Dec-2026 06:00:00",
+// "Dec 7, 2026". Two-digit years mean 1930..2029; a text with a time only is
+// on day zero. nullopt when the text is no date in years 100..9999.
 std::optional<DateValue> ParseDate(std::string_view text);
 
-// Calendar helpers for dates (naive local time).
+// Calendar helpers for dates (naive local time). SplitDate rounds to the
+// nearest second and raises Overflow (6) outside years 100..9999; MakeDate
+// gives nullopt for parts that name no valid date and time.
 struct DateParts {
   int year = 1899, month = 12, day = 30, hour = 0, minute = 0, second = 0;
 };
 DateParts SplitDate(DateValue d);
 std::optional<DateValue> MakeDate(const DateParts& parts);
 
-// The runtime's comparison operators on Variants. Compare returns -1, 0 or 1,
-// or nullopt when either side is Null. Numbers compare numerically; a number
-// and a numeric string compare as numbers when the string came from a Variant
-// holding a String (the runtime's rule: a String is always greater than a
-// number it cannot be read as); Empty equals 0 and "". textCompare ignores
-// letter case.
+// The runtime's comparison operators on two Variants. Compare returns -1, 0
+// or 1, or nullopt when either side is Null (or a number is NaN). Two numbers
+// (Boolean, Integer, Long, Double, Date) compare numerically and two Strings
+// as text; a number is always less than a String, even a String that reads
+// as a number ("5" > 5); Empty is 0 against a number, "" against a String,
+// and equals Empty. An object compares by its default value; Missing, error
+// values and arrays raise Type mismatch (13). textCompare ignores letter case.
 std::optional<int> Compare(const Variant& a, const Variant& b, bool textCompare = false);
 // If a = b Then ...: Null compares as not equal.
 bool VarEquals(const Variant& a, const Variant& b, bool textCompare = false);

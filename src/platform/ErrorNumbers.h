@@ -22,6 +22,7 @@ inline constexpr std::int32_t kInvalidUseOfNull = 94;
 inline constexpr std::int32_t kResourceNotFound = 326;
 inline constexpr std::int32_t kCannotCreateObject = 429;
 inline constexpr std::int32_t kNoSupport = 438;
+inline constexpr std::int32_t kArgNotOptional = 449;
 inline constexpr std::int32_t kWrongArgCount = 450;
 inline constexpr std::int32_t kAppDefined = 1004;  // the host's general failure
 
@@ -29,6 +30,7 @@ inline constexpr std::int32_t kAppDefined = 1004;  // the host's general failure
 inline constexpr HRESULT kS_OK = 0;
 inline constexpr HRESULT kE_FAIL = static_cast<HRESULT>(0x80004005u);
 inline constexpr HRESULT kE_NOINTERFACE = static_cast<HRESULT>(0x80004002u);
+inline constexpr HRESULT kE_POINTER = static_cast<HRESULT>(0x80004003u);
 inline constexpr HRESULT kE_INVALIDARG = static_cast<HRESULT>(0x80070057u);
 // The data components' own codes.
 inline constexpr HRESULT kSpecNotHeld = static_cast<HRESULT>(0x8004F001u);

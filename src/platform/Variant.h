@@ -50,7 +50,7 @@ struct ErrorValue {
 
 class Variant {
  public:
-  Variant() = default;  // Empty
+  Variant() = default;            // Empty
   Variant(const Variant& other);  // arrays are copied, objects shared
   Variant& operator=(const Variant& other);
   Variant(Variant&&) noexcept = default;
@@ -123,9 +123,17 @@ class Variant {
   struct MissingTag {
     friend bool operator==(MissingTag, MissingTag) = default;
   };
-  using Storage = std::variant<std::monostate, NullTag, MissingTag, bool, std::int16_t,
-                               std::int32_t, double, DateValue, std::string, ObjectPtr,
-                               ErrorValue, std::shared_ptr<SafeArray>>;
+  using Storage =
+      std::variant<std::monostate, NullTag, MissingTag, bool, std::int16_t, std::int32_t, double,
+                   DateValue, std::string, ObjectPtr, ErrorValue, std::shared_ptr<SafeArray>>;
+  // type() reads the subtype off the storage index.
+  template <VarType T>
+  using Alternative = std::variant_alternative_t<static_cast<std::size_t>(T), Storage>;
+  static_assert(std::variant_size_v<Storage> == static_cast<std::size_t>(VarType::Array) + 1);
+  static_assert(std::is_same_v<Alternative<VarType::Boolean>, bool> &&
+                std::is_same_v<Alternative<VarType::Date>, DateValue> &&
+                std::is_same_v<Alternative<VarType::Object>, ObjectPtr> &&
+                std::is_same_v<Alternative<VarType::Array>, std::shared_ptr<SafeArray>>);
   Storage value_;
 };
 

@@ -1,0 +1,36 @@
+// UTF-8 decoding and simple case mapping for the runtime's string functions.
+//
+// Text from outside may be malformed: a byte that does not start a valid
+// sequence counts as one character of its own and passes through unchanged.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velkor::utf8 {
+
+// One character: its code point and where its bytes lie in the text.
+struct Char {
+  char32_t code;
+  std::size_t offset;
+  std::size_t size;
+};
+
+// Decodes the character at `offset` (which must be < s.size()).
+Char Decode(std::string_view s, std::size_t offset);
+
+// Byte offsets of every character start, plus s.size() at the end.
+std::vector<std::size_t> Offsets(std::string_view s);
+
+void Append(std::string& out, char32_t code);
+
+// Simple (one-to-one) case mapping for Latin, Greek and Cyrillic letters.
+char32_t ToUpper(char32_t c);
+char32_t ToLower(char32_t c);
+
+// Maps each well-formed character of `s`; malformed bytes are kept as they are.
+std::string Map(std::string_view s, char32_t (*map)(char32_t));
+
+}  // namespace velkor::utf8

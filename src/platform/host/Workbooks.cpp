@@ -1,0 +1,20 @@
+#include "platform/host/Workbooks.h"
+
+#include "platform/Conversions.h"
+#include "platform/host/HostModel.h"
+#include "platform/host/LateBinding.h"
+
+namespace velkor::host {
+
+Variant Workbooks::Invoke(std::string_view member, InvokeKind kind, std::span<Variant> args) {
+  const late::Member members[] = {
+      late::Getter("Count", [this] { return Count(); }),
+      {"Item", 1, 1, [this](std::span<Variant> a) { return Variant(Item(a[0])); }},
+      late::Getter("Add", [this] { return Add(); }),
+      {"Open", 1, 1, [this](std::span<Variant> a) { return Variant(Open(CStr(a[0]))); }},
+      late::Action("Close", [this] { Close(); }),
+  };
+  return late::Dispatch(members, member, kind, args);
+}
+
+}  // namespace velkor::host
