@@ -1,0 +1,145 @@
+// velkor traceinfo FILE|- [--write]: reads a trace-info document as a workbook
+// holds it and shows its records as a table, or with --write the document
+// WriteXML makes of them. Error reports go to stderr; the exit status is 0
+// when nothing was reported, 1 when something was, 2 when the file cannot be
+// read.
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/Commands.h"
+#include "model/TraceFields.h"
+#include "model/TraceInfoXml.h"
+#include "model/Traces.h"
+#include "platform/VbString.h"
+#include "platform/Utf8.h"
+#include "sim/SimServices.h"
+
+namespace velkor::cli {
+
+namespace {
+
+struct TraceInfoOptions {
+  std::string file;
+  bool write = false;
+};
+
+[[noreturn]] void FailToRead(const std::string& file, const std::string& reason) {
+  std::cerr << "velkor traceinfo: cannot read " << file << ": " << reason << '\n';
+  throw CLI::RuntimeError(2);
+}
+
+std::string ReadAll(std::istream& in) {
+  std::string text;
+  std::vector<char> block(1 << 16);
+  while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0)
+    text.append(block.data(), static_cast<std::size_t>(in.gcount()));
+  return text;
+}
+
+std::string ReadInput(const std::string& file) {
+  if (file == "-") return ReadAll(std::cin);
+  std::error_code ec;
+  if (std::filesystem::is_directory(file, ec)) FailToRead(file, "it is a folder");
+  std::ifstream in(file, std::ios::binary);
+  if (!in) FailToRead(file, std::strerror(errno));
+  std::string text = ReadAll(in);
+  if (in.bad()) FailToRead(file, std::strerror(errno));
+  return text;
+}
+
+// Control characters would break the table's lines; they are shown as their
+// Unicode control pictures (a line feed as U+240A), one column each.
+std::string Visible(const std::string& value) {
+  std::string shown;
+  for (const char c : value) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20)
+      utf8::Append(shown, 0x2400 + byte);
+    else if (byte == 0x7f)
+      utf8::Append(shown, 0x2421);
+    else
+      shown += c;
+  }
+  return shown;
+}
+
+using Row = std::vector<std::string>;
+
+std::vector<Row> TableOfTraces() {
+  std::vector<Row> rows(1, Row{"#"});
+  for (const auto& field : TraceFieldsInLayoutOrder()) rows[0].emplace_back(field.name);
+  for (std::int32_t i = 1; i <= TracesUBound(); ++i) {
+    Row row{std::to_string(i)};
+    for (const auto& field : TraceFieldsInLayoutOrder())
+      row.push_back(Visible(FieldText(gTraces[static_cast<std::size_t>(i)], field)));
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+void PrintTable(const std::vector<Row>& rows) {
+  std::vector<std::int32_t> widths(rows[0].size(), 0);
+  for (const auto& row : rows)
+    for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], vb::Len(row[c]));
+  for (const auto& row : rows) {
+    std::string line;
+    for (std::size_t c = 0; c < row.size(); ++c) {
+      line += row[c];
+      if (c + 1 < row.size())
+        line.append(static_cast<std::size_t>(widths[c] - vb::Len(row[c]) + 2), ' ');
+    }
+    line.erase(line.find_last_not_of(' ') + 1);  // empty last cells leave padding
+    std::cout << line << '\n';
+  }
+}
+
+// Anything a support engineer must know beyond the reports themselves.
+void PrintOutcome(const std::string& file, ParseOutcome outcome) {
+  if (outcome == ParseOutcome::NotXml)
+    std::cerr << "velkor traceinfo: " << (file == "-" ? "standard input" : file)
+              << " is not a well-formed XML document; no records were read\n";
+  if (outcome == ParseOutcome::Partial)
+    std::cerr << "velkor traceinfo: reading stopped at the error above; the records from there "
+                 "on are incomplete\n";
+}
+
+void RunTraceInfo(const TraceInfoOptions& options) {
+  const std::string xml = ReadInput(options.file);
+  sim::SimOptions simOptions;
+  simOptions.languageLibraries = false;  // reports use the own table only
+  const auto sim = sim::InstallSimServices(simOptions);
+  const ParseOutcome outcome = ReadXML(xml);
+  if (options.write)
+    std::cout << WriteXML() << '\n';
+  else
+    PrintTable(TableOfTraces());
+  std::cout.flush();
+  const auto reports = sim.log->Lines();
+  for (const auto& report : reports) std::cerr << report << '\n';
+  PrintOutcome(options.file, outcome);
+  if (!reports.empty() || outcome != ParseOutcome::Complete) throw CLI::RuntimeError(1);
+}
+
+}  // namespace
+
+void RegisterTraceInfoCommand(CLI::App& app) {
+  auto* command = app.add_subcommand(
+      "traceinfo", "Show the trace records of a trace-info XML document (FILE, or - for stdin)");
+  auto options = std::make_shared<TraceInfoOptions>();
+  command->add_option("file", options->file, "The document, or - to read standard input")
+      ->required();
+  command->add_flag("--write", options->write,
+                    "Print the document written back from the records instead of the table");
+  command->callback([options] { RunTraceInfo(*options); });
+}
+
+}  // namespace velkor::cli

@@ -1,0 +1,19 @@
+#include "model/Traces.h"
+
+#include <algorithm>
+
+namespace velkor {
+
+thread_local std::vector<TraceOrder> gTraces(1);
+
+std::int32_t TracesUBound() {
+  return std::max<std::int32_t>(0, static_cast<std::int32_t>(gTraces.size()) - 1);
+}
+
+void ResetTraces(std::int32_t n) {
+  // A fresh vector rather than resize(): no earlier record survives, and the
+  // storage of a large earlier document is given back.
+  gTraces = std::vector<TraceOrder>(static_cast<std::size_t>(std::max<std::int32_t>(n, 0)) + 1);
+}
+
+}  // namespace velkor

@@ -1,0 +1,98 @@
+#!/bin/bash
+# velkor traceinfo: the table, --write, the error reports and the exit codes.
+# Usage: bash traceinfo.sh PATH_TO_velkor (run from tests/).
+set -u
+velkor=$1
+data=data/traceinfo
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+failures=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# run NAME ARGS...: runs velkor, keeping stdout, stderr and the exit code.
+run() {
+  local name=$1
+  shift
+  "$velkor" "$@" >"$tmp/$name.out" 2>"$tmp/$name.err"
+  echo $? >"$tmp/$name.rc"
+}
+
+expect_rc() {
+  local got
+  got=$(cat "$tmp/$1.rc")
+  [ "$got" = "$2" ] || fail "$1: exit code $got, expected $2"
+}
+
+expect_line() {
+  grep -qxF -- "$3" "$tmp/$1.$2" || fail "$1: no line '$3' on $2: $(cat "$tmp/$1.$2")"
+}
+
+expect_lines() {
+  local got
+  got=$(wc -l <"$tmp/$1.$2")
+  [ "$got" -eq "$3" ] || fail "$1: $got lines on $2, expected $3"
+}
+
+run table traceinfo "$data/two-traces.xml"
+expect_rc table 0
+expect_lines table out 3
+expect_lines table err 0
+header="# WorksheetName DataSourceName TraceName CellRange TraceOrder qsIndex ServerName TagName"
+header+=" ServerNameCell TagNameCell State WorkbookName TraceNameCell"
+[ "$(head -1 "$tmp/table.out" | tr -s ' ')" = "$header" ] ||
+  fail "table: header line: $(head -1 "$tmp/table.out")"
+grep -q '^1 .*ZaltArcDC1_Sheet1  \\\\Plant01\\FIC101.PV .* 2  *1  *Plant01  *FIC101.PV  *\[Report.xls\]Sheet1!\$B\$2' \
+  "$tmp/table.out" || fail "table: first record: $(sed -n 2p "$tmp/table.out")"
+grep -q "Flow & pressure <lab>" "$tmp/table.out" || fail "table: escaped text not decoded"
+# Columns line up: every row has TraceOrder's column at the header's offset.
+col=$(head -1 "$tmp/table.out" | awk '{ print index($0, "TraceOrder") }')
+awk -v c="$col" 'NR > 1 && substr($0, c, 1) !~ /[0-9]/ { bad = 1 } END { exit bad }' \
+  "$tmp/table.out" || fail "table: columns not aligned"
+
+run write traceinfo --write "$data/two-traces.xml"
+expect_rc write 0
+grep -q '^<traceinfo><trace1><TraceName>\\\\Plant01\\FIC101.PV</TraceName><ServerName>Plant01</ServerName>' \
+  "$tmp/write.out" || fail "write: document: $(cat "$tmp/write.out")"
+grep -qF '<TraceName>Flow &amp; pressure &lt;lab&gt;</TraceName>' "$tmp/write.out" ||
+  fail "write: specials not escaped"
+"$velkor" traceinfo - <"$tmp/write.out" >"$tmp/again.out" 2>&1 || fail "write: re-read failed"
+cmp -s "$tmp/table.out" "$tmp/again.out" || fail "write: re-read gives another table"
+
+run bad traceinfo "$data/bad-traceorder.xml"
+expect_rc bad 1
+expect_line bad err "Zalt-KX-TrendWizard>Error 13: Type mismatch in ReadXML"
+expect_lines bad out 4
+grep -q '^1  .*first' "$tmp/bad.out" || fail "bad: first record lost"
+grep -q 'lost' "$tmp/bad.out" && fail "bad: field after the error was read"
+
+run truncated traceinfo "$data/truncated.xml"
+expect_rc truncated 1
+expect_lines truncated out 1
+grep -q "not a well-formed XML document" "$tmp/truncated.err" || fail "truncated: no message"
+
+run empty traceinfo --write "$data/empty-root.xml"
+expect_rc empty 0
+expect_line empty out "<traceinfo/>"
+
+"$velkor" traceinfo - </dev/null >"$tmp/stdin.out" 2>&1
+[ $? -eq 0 ] || fail "empty standard input: nonzero exit"
+
+run missing traceinfo "$tmp/no-such-file.xml"
+expect_rc missing 2
+expect_lines missing err 1
+expect_lines missing out 0
+grep -q "no-such-file.xml" "$tmp/missing.err" || fail "missing: file not named"
+
+run folder traceinfo "$tmp"
+expect_rc folder 2
+expect_lines folder err 1
+
+if [ "$failures" -ne 0 ]; then
+  echo "traceinfo.sh: $failures failure(s)" >&2
+  exit 1
+fi
+echo "traceinfo.sh: all passed"
