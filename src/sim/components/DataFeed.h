@@ -1,0 +1,41 @@
+// DataFeed: how the stand-in chart reads a stand-in data control. Both data
+// controls implement it next to their component interface; the chart finds
+// a data source by OLE object name on any sheet of its workbook and casts
+// the object to DataFeed. Nothing outside src/sim/ sees this interface.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Event.h"
+#include "platform/Variant.h"
+#include "sim/render/TrendPicture.h"
+
+namespace velkor::sim {
+
+// One query specification as the chart draws it.
+struct FeedSeries {
+  std::string name;  // the trace's data-object name: "\\srv\tag" or the spec's name
+  TraceKind kind = TraceKind::Archive;
+  std::vector<TracePoint> points;  // the last query's values; empty before one
+  bool stepped = false;
+  bool markers = false;
+};
+
+class DataFeed {
+ public:
+  virtual ~DataFeed() = default;
+
+  // The applied specifications, in the order they were added.
+  virtual std::vector<FeedSeries> Series() const = 0;
+
+  // The time range in effect; a feed without one (the worksheet data
+  // control) returns false and the chart takes the range of its data.
+  virtual bool TimeRangeInEffect(DateValue& start, DateValue& end) const = 0;
+
+  // Raised after the applied specifications changed (added, removed,
+  // reverted, or a grouped change ended) and after new data was queried.
+  Event<> FeedChanged;
+};
+
+}  // namespace velkor::sim

@@ -1,0 +1,28 @@
+// Typed access to the fields of a parsed JSON document that reports a bad
+// field by its JSON path ("/sheets/0/name").
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "sim/host/VariantJson.h"
+
+namespace velkor::sim::json {
+
+// `path` + "/" + `key`, with "~" and "/" in the key escaped as in a JSON pointer.
+std::string Child(const std::string& path, std::string_view key);
+std::string Child(const std::string& path, std::size_t index);
+
+const Json& Object(const Json& j, const std::string& path);
+const Json& Array(const Json& j, const std::string& path);
+std::string String(const Json& j, const std::string& path);
+double Number(const Json& j, const std::string& path, double min);
+bool Boolean(const Json& j, const std::string& path);
+
+// The member `key` of `object`; a missing one is a fault at its path.
+const Json& Required(const Json& object, const std::string& path, std::string_view key);
+// The member `key`, or nullptr when it is absent.
+const Json* Optional(const Json& object, std::string_view key);
+
+}  // namespace velkor::sim::json

@@ -1,0 +1,53 @@
+#include "sim/host/SimControlSite.h"
+
+#include "sim/host/SimApplication.h"
+#include "sim/host/SimOLEObject.h"
+#include "sim/host/SimWorkbook.h"
+
+namespace velkor::sim {
+
+SimControlSite::SimControlSite(std::weak_ptr<SimOLEObject> frame,
+                               std::weak_ptr<SimApplication> app, std::int32_t windowHandle)
+    : frame_(std::move(frame)), app_(std::move(app)), windowHandle_(windowHandle) {}
+
+bool SimControlSite::AmbientUserMode() const {
+  auto app = app_.lock();
+  return app ? app->UserMode() : true;
+}
+
+std::string SimControlSite::ExtenderName() const {
+  auto frame = Frame();
+  return frame && !detached_ ? frame->RawName() : std::string();
+}
+
+ObjectPtr SimControlSite::Parent() const {
+  auto frame = detached_ ? nullptr : Frame();
+  auto sheet = frame ? frame->Sheet() : nullptr;
+  auto book = sheet ? sheet->Book() : nullptr;
+  return book && !book->IsClosed() ? book : nullptr;
+}
+
+void SimControlSite::PropertyChanged(std::string_view name) {
+  changed_.emplace_back(name);
+  if (auto book = std::dynamic_pointer_cast<SimWorkbook>(Parent())) book->SetDirty(true);
+}
+
+std::shared_ptr<host::ControlTimer> SimControlSite::CreateTimer() {
+  auto app = app_.lock();
+  auto clock = app ? app->ClockPtr() : VirtualClock::Create();
+  auto timer = clock->CreateTimer();
+  if (detached_) timer->Retire();
+  timers_.push_back(timer);
+  return timer;
+}
+
+void SimControlSite::Detach() {
+  detached_ = true;
+  for (const auto& weak : timers_)
+    if (auto timer = weak.lock()) {
+      timer->SetEnabled(false);
+      timer->Retire();
+    }
+}
+
+}  // namespace velkor::sim

@@ -1,0 +1,27 @@
+// Sizes shared by the parts of the picture, in points.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace velkor::sim::metrics {
+
+inline constexpr double kPad = 8.0;
+inline constexpr double kFontSize = 10.0;
+inline constexpr double kTitleFontSize = 14.0;
+inline constexpr double kTitleHeight = 22.0;
+inline constexpr double kTimeLabelHeight = 16.0;
+inline constexpr double kLegendRowHeight = 16.0;
+inline constexpr double kLineWidth = 1.5;
+// The renderer cannot measure text; an average glyph of the sans-serif font
+// at kFontSize is about this wide.
+inline constexpr double kCharWidth = 6.0;
+
+// Estimated width of UTF-8 text at kFontSize.
+inline double TextWidth(std::string_view text) {
+  std::size_t characters = 0;
+  for (char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return static_cast<double>(characters) * kCharWidth;
+}
+
+}  // namespace velkor::sim::metrics

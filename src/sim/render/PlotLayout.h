@@ -1,0 +1,30 @@
+// Where the title, the plot, the axis labels and the legend go.
+#pragma once
+
+#include "sim/render/PlotArea.h"
+#include "sim/render/TrendPicture.h"
+
+namespace velkor::sim {
+
+struct Canvas {
+  double width = 720.0, height = 405.0;
+};
+
+// The picture's size, with the default for a size that is no positive
+// number and limited to what a chart on a worksheet can be.
+Canvas CanvasFor(const TrendPicture& picture);
+
+// How many legend rows may take from the plot's height (at least one).
+int LegendRowLimit(const Canvas& canvas);
+
+// The plot's top and height: room for the title above, the time labels and
+// the legend below. Left and width span the canvas inside the padding.
+PlotArea PlaceVertically(const Canvas& canvas, bool hasTitle, double legendHeight);
+
+// Narrows `area` on the left to make room for the value labels.
+void MakeRoomForLabels(PlotArea& area, const Canvas& canvas, double labelWidth);
+
+// The top edge of the legend below `area`.
+double LegendTop(const PlotArea& area);
+
+}  // namespace velkor::sim

@@ -1,0 +1,59 @@
+#include "sim/render/SvgAxes.h"
+
+#include <algorithm>
+
+#include "sim/render/Metrics.h"
+#include "sim/render/SvgElements.h"
+
+namespace velkor::sim {
+
+namespace {
+
+constexpr std::string_view kGridPaint = R"( stroke="#e3e3e3" stroke-width="0.75" fill="none")";
+constexpr std::string_view kLabelGroup = "<g fill=\"#333333\">\n";
+constexpr double kLabelGap = 4.0;
+constexpr double kBaselineShift = 3.5;  // centres a label on its tick
+
+}  // namespace
+
+void AppendValueAxis(std::string& svg, const PlotArea& area, const ValueAxis& axis) {
+  std::string grid;
+  svg += kLabelGroup;
+  for (double tick : axis.ticks()) {
+    const double y = area.Y(axis.Fraction(tick));
+    AppendCommand(grid, 'M', area.left, y);
+    AppendCommand(grid, 'H', area.right());
+    AppendText(svg, area.left - kLabelGap, y + kBaselineShift, "end", axis.Label(tick));
+  }
+  svg += "</g>\n";
+  AppendPath(svg, grid, kGridPaint);
+}
+
+void AppendTimeAxis(std::string& svg, const PlotArea& area, const TimeWindow& window,
+                    const std::vector<TimeTick>& ticks, double canvasWidth) {
+  std::string grid;
+  svg += kLabelGroup;
+  const double y = area.bottom() + metrics::kTimeLabelHeight - kLabelGap;
+  for (const TimeTick& tick : ticks) {
+    const double x = area.X(window.Fraction(tick.days));
+    AppendCommand(grid, 'M', x, area.top);
+    AppendCommand(grid, 'V', area.bottom());
+    const double half = metrics::TextWidth(tick.label) / 2;
+    const double centre = std::clamp(x, half, std::max(half, canvasWidth - half));
+    AppendText(svg, centre, y, "middle", tick.label);
+  }
+  svg += "</g>\n";
+  AppendPath(svg, grid, kGridPaint);
+}
+
+void AppendFrame(std::string& svg, const PlotArea& area) {
+  AppendRect(svg, area, R"( fill="none" stroke="#8c8c8c" stroke-width="1")");
+}
+
+double ValueLabelWidth(const ValueAxis& axis) {
+  double widest = 0.0;
+  for (double tick : axis.ticks()) widest = std::max(widest, metrics::TextWidth(axis.Label(tick)));
+  return widest;
+}
+
+}  // namespace velkor::sim

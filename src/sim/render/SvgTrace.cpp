@@ -1,0 +1,71 @@
+#include "sim/render/SvgTrace.h"
+
+#include <cmath>
+#include <span>
+
+#include "sim/render/LinePath.h"
+#include "sim/render/MarkerShapes.h"
+#include "sim/render/SvgElements.h"
+
+namespace velkor::sim {
+
+namespace {
+
+constexpr double kDotRadius = 2.5;
+constexpr double kSampleMarkerRadius = 2.0;
+// Sample markers closer than this merge into a thick line; leave them out.
+constexpr double kMarkerSpacing = 4.0;
+constexpr std::uint32_t kStatusBits[] = {status::kQuestionable, status::kSubstituted,
+                                         status::kAnnotated};
+
+// The real samples of the line, without the points made up at the edges.
+std::span<const TracePoint> Samples(const PreparedTrace& trace) {
+  const std::span<const TracePoint> line = trace.line;
+  const std::size_t made = (trace.hasEntry ? 1 : 0) + (trace.hasExit ? 1 : 0);
+  return line.subspan(trace.hasEntry ? 1 : 0, line.size() - made);
+}
+
+std::string DotData(const TraceDrawing& trace, const LinePath& path, const PlotMapping& mapping) {
+  std::string data;
+  for (const Point& p : path.isolated) AppendDot(data, p.x, p.y, kDotRadius);
+  const std::span<const TracePoint> samples = Samples(trace.prepared);
+  if (!trace.source.markers ||
+      static_cast<double>(samples.size()) * kMarkerSpacing > mapping.area.width)
+    return data;
+  for (const TracePoint& sample : samples) {
+    if (!std::isfinite(sample.value)) continue;
+    const Point at = mapping.At(sample);
+    AppendDot(data, at.x, at.y, kSampleMarkerRadius);
+  }
+  return data;
+}
+
+void AppendStatusMarkers(std::string& svg, const TraceDrawing& trace,
+                         const PlotMapping& mapping) {
+  const std::string paint =
+      R"( fill="#ffffff" stroke-width="1")" + Attribute("stroke", trace.style.colour);
+  for (std::uint32_t bit : kStatusBits) {
+    std::string data;
+    for (const TracePoint& p : trace.prepared.flagged) {
+      if ((p.status & bit) == 0) continue;
+      const Point at = mapping.At(p);
+      AppendStatusMarker(data, bit, at.x, at.y);
+    }
+    AppendPath(svg, data, paint);
+  }
+}
+
+}  // namespace
+
+void AppendTrace(std::string& svg, const TraceDrawing& trace, const PlotMapping& mapping,
+                 bool showValueAttributes) {
+  const LinePath path = BuildLinePath(trace.prepared.line, trace.source.stepped, mapping);
+  std::string linePaint = Attribute("stroke", trace.style.colour);
+  if (!trace.style.dashArray.empty())
+    linePaint += Attribute("stroke-dasharray", trace.style.dashArray);
+  AppendPath(svg, path.data, linePaint);
+  AppendPath(svg, DotData(trace, path, mapping), Attribute("fill", trace.style.colour));
+  if (showValueAttributes) AppendStatusMarkers(svg, trace, mapping);
+}
+
+}  // namespace velkor::sim

@@ -1,0 +1,65 @@
+#include "sim/time/TimeText.h"
+
+#include <regex>
+
+#include "platform/Conversions.h"
+#include "platform/DateRange.h"
+#include "platform/VbError.h"
+#include "sim/time/DayCount.h"
+#include "sim/time/TimeAnchor.h"
+#include "sim/time/TimeOffsets.h"
+#include "sim/time/TimeTextError.h"
+#include "sim/time/TimeTokens.h"
+
+namespace velkor::sim {
+
+namespace {
+
+// A serial inside the span can still round up to a second past 31 Dec 9999.
+bool IsRepresentable(DateValue date) {
+  if (!IsDateInRange(date.serial)) return false;
+  try {
+    SplitDate(date);
+  } catch (const VbError&) {
+    return false;
+  }
+  return true;
+}
+
+// "2026-13-01" is shaped like a date; reading it as the serial 2026 with
+// the offsets "-13-01" would only give a confusing message about units.
+bool IsDateShaped(std::string_view body) {
+  static const std::regex shape(R"(^\d{1,4}[-/.]\d{1,2}[-/.]\d{1,4})");
+  return std::regex_search(body.begin(), body.end(), shape);
+}
+
+DateValue CheckedDate(std::string_view text, DateValue date) {
+  if (!IsRepresentable(date)) timetext::RaiseTimeOutOfRange(text);
+  return date;
+}
+
+}  // namespace
+
+DateValue ParseTimeText(std::string_view text, DateValue now) {
+  using namespace timetext;
+  const std::string_view body = TrimBlanks(text);
+  if (body.empty()) RaiseBadTime(text, "the text is empty");
+  auto anchor = ReadAnchor(body, now);
+  if (anchor && IsDateShaped(body) &&
+      body.substr(0, anchor->length).find_first_not_of("0123456789.") == std::string_view::npos) {
+    anchor.reset();  // only a leading serial was readable
+  }
+  if (!anchor) {
+    RaiseBadTime(text, "it starts with neither a date, a date serial, *, t, today, y, yesterday "
+                       "nor an offset such as -8h");
+  }
+  CheckedDate(text, anchor->date);
+  const double days = ReadOffsets(text, body.substr(anchor->length));
+  return CheckedDate(text, AddDays(anchor->date, days));
+}
+
+TimeRange ParseTimeRange(std::string_view start, std::string_view end, DateValue now) {
+  return TimeRange{ParseTimeText(start, now), ParseTimeText(end, now)};
+}
+
+}  // namespace velkor::sim

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include "platform/ErrorNumbers.h"
+#include "sim/host/SimPropertyBag.h"
+#include "unit/host/HostFixture.h"
+
+namespace velkor::sim {
+namespace {
+
+using host_test::RaisedNumber;
+
+TEST(PropertyBagTest, AValueEqualToItsDefaultIsNotWritten) {
+  struct Case {
+    Variant value, defaultValue;
+    bool stored;
+  };
+  const Case cases[] = {
+      {Variant("ExcelTrendWizard1"), Variant("ExcelTrendWizard1"), false},
+      {Variant("ExcelTrendwizard1"), Variant("ExcelTrendWizard1"), true},  // case counts
+      {Variant(true), Variant(true), false},
+      {Variant(false), Variant(true), true},
+      {Variant(), Variant(""), false},
+      {Variant(""), Variant(""), false},
+      {Variant("*-8H"), Variant(""), true},
+      {Variant(std::int32_t{0}), Variant(0.0), false},
+      {Variant(std::int32_t{5}), Variant(0.0), true},
+      {Variant::Null(), Variant(""), true},
+  };
+  for (const auto& c : cases) {
+    SimPropertyBag bag;
+    bag.WriteProperty("Key", c.value, c.defaultValue);
+    EXPECT_EQ(bag.Contains("Key"), c.stored) << c.value.TypeName();
+  }
+}
+
+TEST(PropertyBagTest, AnAbsentKeyReadsAsTheDefaultOfTheRead) {
+  SimPropertyBag bag;
+  bag.WriteProperty("WizardControlName", Variant("ExcelTrendWizard1"), Variant("ExcelTrendWizard1"));
+  EXPECT_EQ(bag.ReadProperty("WizardControlName", Variant("ExcelTrendwizard1")).AsString(),
+            "ExcelTrendwizard1");
+  bag.WriteProperty("TrendName", Variant("ZaltTrend1_Sheet1"), Variant(""));
+  EXPECT_EQ(bag.ReadProperty("trendname", Variant("")).AsString(), "ZaltTrend1_Sheet1");
+}
+
+TEST(PropertyBagTest, ValuesKeepTheirSubtypeAndWriteOrder) {
+  SimPropertyBag bag;
+  bag.WriteProperty("b", Variant(std::int16_t{7}), Variant(std::int16_t{0}));
+  bag.WriteProperty("a", Variant(DateValue{46363.25}), Variant());
+  bag.WriteProperty("b", Variant(std::int16_t{8}), Variant(std::int16_t{0}));
+  ASSERT_EQ(bag.Entries().size(), 2u);
+  EXPECT_EQ(bag.Entries()[0].first, "b");
+  EXPECT_EQ(bag.ReadProperty("b", Variant()).type(), VarType::Integer);
+  EXPECT_EQ(bag.ReadProperty("a", Variant()).type(), VarType::Date);
+  bag.WriteProperty("b", Variant(std::int16_t{0}), Variant(std::int16_t{0}));
+  EXPECT_FALSE(bag.Contains("b"));  // writing the default drops the earlier value
+}
+
+TEST(PropertyBagTest, ObjectsAndArraysCannotBeStored) {
+  SimPropertyBag bag;
+  EXPECT_EQ(RaisedNumber([&] { bag.WriteProperty("o", Variant::Nothing(), Variant()); }),
+            err::kTypeMismatch);
+  EXPECT_EQ(RaisedNumber([&] { bag.WriteProperty("m", Variant::Missing(), Variant()); }),
+            err::kTypeMismatch);
+  EXPECT_TRUE(bag.Entries().empty());
+}
+
+}  // namespace
+}  // namespace velkor::sim
