@@ -9,5 +9,6 @@ namespace velkor::cli {
 
 void RegisterStringsCommand(CLI::App& app);
 void RegisterTraceInfoCommand(CLI::App& app);
+void RegisterRunCommand(CLI::App& app);
 
 }  // namespace velkor::cli

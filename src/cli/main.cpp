@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   velkor::cli::RegisterStringsCommand(app);
   velkor::cli::RegisterTraceInfoCommand(app);
+  velkor::cli::RegisterRunCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -33,10 +33,6 @@ std::vector<Connection> ExcelTrendWizard::ConnectZaltArcDC(component::ArchiveDat
   });
 }
 
-// The chart's context-menu commands are dispatched from here; until they are
-// built, a picked item does nothing, as an item the control did not add.
-void ExcelTrendWizard::m_objTrend_OnUserDefinedMenuItem(const Variant& /*ItemId*/) {}
-
 void ExcelTrendWizard::m_objExcelDC_OnDataChange(ObjectPtr Data, const Variant& Mode) {
   ExcelOnDataChange.Raise(std::move(Data), Mode);
 }

@@ -14,7 +14,8 @@ constexpr std::int32_t kReconnectIntervalMs = 5000;
 }  // namespace
 
 ExcelTrendWizard::ExcelTrendWizard()
-    : m_objTrend([this](component::TrendChart& c) { return ConnectTrend(c); }),
+    : gAppExcelEvents([this](host::Application& app) { return ConnectHost(app); }),
+      m_objTrend([this](component::TrendChart& c) { return ConnectTrend(c); }),
       m_objExcelDC([this](component::ExcelDataControl& dc) { return ConnectExcelDC(dc); }),
       m_objZaltArcDC([this](component::ArchiveDataControl& dc) { return ConnectZaltArcDC(dc); }) {}
 
@@ -23,7 +24,12 @@ void ExcelTrendWizard::SetSite(std::shared_ptr<host::ControlSite> site) {
   if (Timer1) Timer1->SetEnabled(false);
   site_ = std::move(site);
   Timer1 = site_ ? site_->CreateTimer() : nullptr;
-  if (Timer1) Timer1->SetInterval(kReconnectIntervalMs);
+  if (!Timer1) return;
+  Timer1->SetInterval(kReconnectIntervalMs);
+  // The container may keep the timer after the control is gone.
+  Timer1->OnTick = [weak = weak_from_this()] {
+    if (auto self = weak.lock()) static_cast<ExcelTrendWizard&>(*self).Timer1_Timer();
+  };
 }
 
 Variant ExcelTrendWizard::Invoke(std::string_view member, InvokeKind kind,

@@ -27,12 +27,14 @@
 #include "control/components/TrendChart.h"
 #include "platform/Event.h"
 #include "platform/Object.h"
+#include "platform/host/Application.h"
 #include "platform/host/ControlSite.h"
+#include "platform/host/EmbeddedControl.h"
 #include "platform/host/HostFwd.h"
 
 namespace velkor {
 
-class ExcelTrendWizard : public Object, public IObjectSafety {
+class ExcelTrendWizard : public Object, public IObjectSafety, public host::EmbeddedControl {
  public:
   ExcelTrendWizard();
   ExcelTrendWizard(const ExcelTrendWizard&) = delete;
@@ -44,8 +46,22 @@ class ExcelTrendWizard : public Object, public IObjectSafety {
   // reconnection timer is created from it (interval 5000 ms, not yet
   // enabled); without a site the control has no timer and no container to
   // notify.
-  void SetSite(std::shared_ptr<host::ControlSite> site);
+  void SetSite(std::shared_ptr<host::ControlSite> site) override;
   const std::shared_ptr<host::ControlSite>& Site() const { return site_; }
+
+  // The container's calls (Lifecycle.cpp, Persistence.cpp).
+  void Initialize() override;
+  void ReadProperties(host::PropertyBag& bag) override;
+  void WriteProperties(host::PropertyBag& bag) override;
+  void Resize() override;
+  void Show() override;
+  void Terminate() override;
+
+  // The reconnection timer (ReconnectTimer.cpp): one tick binds the chart and
+  // the data controls again by name; Timer_Connect runs a tick now and
+  // answers whether reconnection is complete.
+  void Timer1_Timer();
+  Variant Timer_Connect();
 
   // Late-bound call of a published member (see Slots.h and SlotDispatch.h).
   Variant Invoke(std::string_view member, InvokeKind kind, std::span<Variant> args) override;
@@ -111,15 +127,15 @@ class ExcelTrendWizard : public Object, public IObjectSafety {
   bool StartGroupedChange = false;
   std::string LanguageID;
   host::WorkbookPtr m_objWorkbook;
-  // Held without event binding until the host's Application interface with
-  // its events exists; then it becomes an EventBound member like the others.
-  host::ApplicationPtr gAppExcelEvents;
+  // The host application whose workbook and sheet events the control follows.
+  EventBound<host::Application> gAppExcelEvents;
   EventBound<component::TrendChart> m_objTrend;
   EventBound<component::ExcelDataControl> m_objExcelDC;
   EventBound<component::ArchiveDataControl> m_objZaltArcDC;
   std::shared_ptr<host::ControlTimer> Timer1;
 
  private:
+  std::vector<Connection> ConnectHost(host::Application& app);
   std::vector<Connection> ConnectTrend(component::TrendChart& chart);
   std::vector<Connection> ConnectExcelDC(component::ExcelDataControl& dc);
   std::vector<Connection> ConnectZaltArcDC(component::ArchiveDataControl& dc);

@@ -2,9 +2,21 @@
 
 #include <cstdlib>
 
+#include "control/ExcelTrendWizard.h"
+#include "control/components/ProgIds.h"
 #include "platform/os/OsServices.h"
 #include "sim/LanguageLibrary.h"
 #include "sim/ShellObject.h"
+#include "sim/components/RegisterDataComponents.h"
+#include "sim/components/chart/RegisterChart.h"
+#include "sim/os/ConsoleMessageBox.h"
+#include "sim/os/FileLogSink.h"
+#include "sim/os/IniProfileFiles.h"
+#include "sim/os/InteractiveMessageBox.h"
+#include "sim/os/JsonRegistry.h"
+#include "sim/os/TagSearchDialog.h"
+#include "sim/os/TeeLogSink.h"
+#include "sim/os/XdgFolders.h"
 #include "support/Language.h"
 #include "support/ResourceStrings.h"
 
@@ -15,8 +27,32 @@ namespace {
 void RegisterClasses(ObjectRegistry& registry, const SimOptions& options) {
   registry.Register(ShellObject::kProgId, [] { return std::make_shared<ShellObject>(); });
   registry.Register(ResourceStrings::kProgId, [] { return std::make_shared<ResourceStrings>(); });
+  registry.Register(component::kTagSearchDialogProgId,
+                    [] { return std::make_shared<TagSearchDialog>(); });
+  registry.Register(kExcelTrendWizardProgId, [] { return std::make_shared<ExcelTrendWizard>(); });
+  RegisterChartComponent(registry);
+  RegisterDataComponents(registry);
   if (options.languageLibraries)
     RegisterLanguageLibraries(registry, options.dataDir.value_or(SimDataDir()) / "lang");
+}
+
+void AddOsStandIns(SimServices& sim, const SimOptions& options) {
+  sim.osPaths = options.osPaths.value_or(OsPathsFromEnvironment());
+  sim.registry =
+      std::make_shared<JsonRegistry>(sim.osPaths.userRegistry, sim.osPaths.machineRegistry);
+  sim.profiles = std::make_shared<IniProfileFiles>();
+  sim.folders = std::make_shared<XdgFolders>(sim.osPaths);
+}
+
+std::shared_ptr<os::MessageBox> MessageBoxFor(const SimServices& sim, const SimOptions& options) {
+  if (!options.consoleMessageBox) return sim.messageBox;
+  return std::make_shared<InteractiveMessageBox>(sim.messageBox, ConsoleMessageBox::OnTerminal());
+}
+
+std::shared_ptr<os::LogSink> LogSinkFor(const SimServices& sim, const SimOptions& options) {
+  if (!options.logToFile || sim.osPaths.stateHome.empty()) return sim.log;
+  auto file = std::make_shared<FileLogSink>(sim.osPaths.LogFile());
+  return std::make_shared<TeeLogSink>(std::vector<std::shared_ptr<os::LogSink>>{sim.log, file});
 }
 
 }  // namespace
@@ -28,16 +64,23 @@ std::filesystem::path SimDataDir() {
 }
 
 SimServices InstallSimServices(const SimOptions& options) {
-  SimServices sim{std::make_shared<ObjectRegistry>(), std::make_shared<ScriptedMessageBox>(),
-                  std::make_shared<MemoryLogSink>()};
+  SimServices sim;
+  sim.objects = std::make_shared<ObjectRegistry>();
+  sim.messageBox = std::make_shared<ScriptedMessageBox>();
+  sim.log = std::make_shared<MemoryLogSink>();
   RegisterClasses(*sim.objects, options);
+  AddOsStandIns(sim, options);
 
   os::Services services;
   services.objects = sim.objects;
-  services.messageBox = sim.messageBox;
-  services.log = sim.log;
+  services.messageBox = MessageBoxFor(sim, options);
+  services.log = LogSinkFor(sim, options);
+  services.registry = sim.registry;
+  services.profiles = sim.profiles;
+  services.folders = sim.folders;
   os::InstallOsServices(std::move(services));
   ResetThreadLanguage();
+  ClearTagSearchScript();
   return sim;
 }
 

@@ -7,12 +7,20 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string_view>
 
+#include "platform/os/Folders.h"
+#include "platform/os/ProfileFiles.h"
+#include "platform/os/Registry.h"
 #include "sim/MemoryLogSink.h"
 #include "sim/ObjectRegistry.h"
 #include "sim/ScriptedMessageBox.h"
+#include "sim/os/OsPaths.h"
 
 namespace velkor::sim {
+
+// The ProgID of the trend control itself, under which the host inserts it.
+inline constexpr std::string_view kExcelTrendWizardProgId = "Velkor.ExcelTrendWizard";
 
 struct SimOptions {
   // Register a "KVRT<locale>.ResourceStrings" library for every table in
@@ -20,12 +28,24 @@ struct SimOptions {
   bool languageLibraries = true;
   // The data folder; empty: SimDataDir().
   std::optional<std::filesystem::path> dataDir;
+  // Where the registry, profile files, folders and log file are; empty:
+  // OsPathsFromEnvironment(). Tests pass OsPathsUnder(a temporary folder).
+  std::optional<OsPaths> osPaths = std::nullopt;
+  // Append every report to OsPaths::LogFile() as well as keeping it in memory.
+  bool logToFile = true;
+  // Boxes without a scripted answer are asked on the terminal when there is
+  // one (interactive commands); off, they press the default button.
+  bool consoleMessageBox = false;
 };
 
 struct SimServices {
   std::shared_ptr<ObjectRegistry> objects;
   std::shared_ptr<ScriptedMessageBox> messageBox;
   std::shared_ptr<MemoryLogSink> log;
+  std::shared_ptr<os::Registry> registry;
+  std::shared_ptr<os::ProfileFiles> profiles;
+  std::shared_ptr<os::Folders> folders;
+  OsPaths osPaths;
 };
 
 // The folder of the shipped data: the environment variable VELKOR_DATA_DIR
@@ -34,9 +54,10 @@ struct SimServices {
 std::filesystem::path SimDataDir();
 
 // Installs fresh stand-ins for the calling thread, replacing whatever it had,
-// and drops the thread's current language object, so that each installation
-// starts like a new host session. Registers "WScript.Shell",
-// "Velkor.ResourceStrings" and the language libraries.
+// and drops the thread's current language object and scripted tag searches,
+// so that each installation starts like a new host session. Registers
+// "WScript.Shell", "Velkor.ResourceStrings", the tag-search dialog and the
+// language libraries.
 SimServices InstallSimServices(const SimOptions& options = {});
 
 }  // namespace velkor::sim

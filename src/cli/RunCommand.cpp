@@ -1,0 +1,62 @@
+// velkor run SCENARIO.json... [--out DIR]: runs scripted sessions against the
+// host stand-in; exit 0 when every expectation held, 1 when one failed, 2
+// for a malformed scenario.
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/Commands.h"
+#include "sim/scenario/ScenarioRunner.h"
+
+namespace velkor::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A fresh folder under the system's temporary folder.
+fs::path FreshFolder() {
+  std::string pattern = (fs::temp_directory_path() / "velkor-run-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw CLI::RuntimeError("cannot create an output folder", 2);
+  return pattern;
+}
+
+fs::path OutputFolder(const std::string& given) {
+  if (given.empty()) return FreshFolder();
+  std::error_code ec;
+  fs::create_directories(given, ec);
+  if (ec || !fs::is_directory(given))
+    throw CLI::RuntimeError("cannot use '" + given + "' as the output folder", 2);
+  return given;
+}
+
+void Run(const std::vector<std::string>& files, const std::string& out) {
+  const fs::path folder = OutputFolder(out);
+  int worst = sim::scenario::kAllHeld;
+  for (const auto& file : files)
+    worst = std::max(worst, sim::scenario::RunScenarioFile(file, folder, std::cout));
+  std::cout << "output folder: " << folder.string() << "\n";
+  std::cout.flush();
+  if (worst != sim::scenario::kAllHeld) throw CLI::RuntimeError(worst);
+}
+
+}  // namespace
+
+void RegisterRunCommand(CLI::App& app) {
+  auto* command = app.add_subcommand("run", "Run scenario files against the host stand-in");
+  auto files = std::make_shared<std::vector<std::string>>();
+  auto out = std::make_shared<std::string>();
+  command->add_option("scenarios", *files, "Scenario files (JSON)")->required();
+  command->add_option("--out", *out,
+                      "Folder for the files the scenarios write (default: a fresh "
+                      "temporary folder, named at the end)");
+  command->callback([files, out] { Run(*files, *out); });
+}
+
+}  // namespace velkor::cli

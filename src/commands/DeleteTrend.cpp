@@ -1,0 +1,43 @@
+#include "commands/DeleteTrend.h"
+
+#include "control/ExcelTrendWizard.h"
+#include "model/ObjectByName.h"
+#include "support/ErrorHandling.h"
+#include "support/Language.h"
+
+namespace velkor {
+
+namespace {
+
+constexpr std::int32_t kDeleteQuestionId = 50001;
+constexpr std::int32_t kDeleteTitleId = 50114;
+constexpr std::int32_t kYesNoQuestion = 36;
+constexpr std::int32_t kNo = 7;
+
+template <class Member>
+void DeleteHeld(Member& member, const std::string& name) {
+  if (!member) return;
+  DeleteObjectByName(name);
+  member.Clear();
+}
+
+}  // namespace
+
+void DeleteTrend(ExcelTrendWizard& c) {
+  // The control's own OLE object goes last, with this call still running:
+  // the reference keeps the control alive until it returns.
+  const auto self = c.shared_from_this();
+  RunReported("ETW_DeleteTrend", [&] {
+    LoadLanguage(c.LanguageID);
+    if (c.ShellMsgBox(GetString(kDeleteQuestionId), GetString(kDeleteTitleId), kYesNoQuestion) ==
+        kNo)
+      return;
+    DeleteHeld(c.m_objExcelDC, c.ExcelDcName);
+    DeleteHeld(c.m_objZaltArcDC, c.ZaltArcDCName);
+    DeleteHeld(c.m_objTrend, c.TrendName);
+    if (c.Timer1) c.Timer1->SetEnabled(false);
+    DeleteObjectByName(c.WizardControlName);
+  });
+}
+
+}  // namespace velkor

@@ -1,0 +1,15 @@
+#include "sim/components/RegisterDataComponents.h"
+
+#include "sim/components/archive/SimArchiveData.h"
+#include "sim/components/excel/SimExcelData.h"
+#include "sim/components/library/SimTimeObject.h"
+
+namespace velkor::sim {
+
+void RegisterDataComponents(ObjectRegistry& registry) {
+  registry.Register(SimArchiveData::kProgId, [] { return std::make_shared<SimArchiveData>(); });
+  registry.Register(SimExcelData::kProgId, [] { return std::make_shared<SimExcelData>(); });
+  registry.Register(SimTimeObject::kProgId, [] { return std::make_shared<SimTimeObject>(); });
+}
+
+}  // namespace velkor::sim

@@ -1,0 +1,11 @@
+// Registers the stand-in data controls and the data-object library's time
+// object under their ProgIDs.
+#pragma once
+
+#include "sim/ObjectRegistry.h"
+
+namespace velkor::sim {
+
+void RegisterDataComponents(ObjectRegistry& registry);
+
+}  // namespace velkor::sim

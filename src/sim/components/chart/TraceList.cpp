@@ -1,0 +1,54 @@
+#include "sim/components/chart/TraceList.h"
+
+#include <algorithm>
+#include <map>
+
+#include "sim/components/chart/ReorderRule.h"
+
+namespace velkor::sim {
+
+void TraceList::Merge(const std::string& source, std::span<const std::string> series) {
+  std::map<std::string, int> unclaimed;
+  for (const auto& name : series) ++unclaimed[name];
+  auto alreadyShown = unclaimed;  // turns into the count of kept traces per name
+
+  std::vector<TraceKey> kept;
+  kept.reserve(traces_.size() + series.size());
+  for (auto& trace : traces_) {
+    if (trace.source == source) {
+      auto it = unclaimed.find(trace.series);
+      if (it == unclaimed.end() || it->second == 0) continue;
+      --it->second;
+    }
+    kept.push_back(std::move(trace));
+  }
+
+  for (auto& [name, count] : alreadyShown) count -= unclaimed[name];
+  for (const auto& name : series) {
+    int& skip = alreadyShown[name];
+    if (skip > 0)
+      --skip;
+    else
+      kept.push_back({source, name});
+  }
+  traces_ = std::move(kept);
+}
+
+std::vector<TraceKey> TraceList::Shown(const IsShown& isShown) const {
+  std::vector<TraceKey> shown;
+  std::copy_if(traces_.begin(), traces_.end(), std::back_inserter(shown), isShown);
+  return shown;
+}
+
+void TraceList::Reorder(const IsShown& isShown, std::span<const std::int32_t> entries) {
+  std::vector<TraceKey> shown;
+  std::vector<TraceKey> hidden;
+  for (auto& trace : traces_) (isShown(trace) ? shown : hidden).push_back(std::move(trace));
+
+  traces_.clear();
+  for (std::size_t index : ReorderPermutation(shown.size(), entries))
+    traces_.push_back(std::move(shown[index]));
+  std::move(hidden.begin(), hidden.end(), std::back_inserter(traces_));
+}
+
+}  // namespace velkor::sim

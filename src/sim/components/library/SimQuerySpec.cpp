@@ -1,0 +1,19 @@
+#include "sim/components/library/SimQuerySpec.h"
+
+#include "model/LateBound.h"
+#include "platform/Conversions.h"
+
+namespace velkor::sim {
+
+Variant SimQuerySpec::Invoke(std::string_view member, InvokeKind kind, std::span<Variant> args) {
+  if (IsMember(member, "Name"))
+    return InvokeProperty(
+        kind, args, [&] { return Variant(name_); }, [&](const Variant& v) { SetName(CStr(v)); });
+  if (IsMember(member, "Attributes") && IsRead(kind)) {
+    RequireArgs(args, 0);
+    return Variant(Attributes());
+  }
+  return Object::Invoke(member, kind, args);
+}
+
+}  // namespace velkor::sim

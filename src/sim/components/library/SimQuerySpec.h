@@ -1,0 +1,49 @@
+// SimQuerySpec: one query specification of a data control: its name, its
+// attributes (which also carry what the owning control needs to query it)
+// and the values its last query returned.
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "control/components/QuerySpec.h"
+#include "sim/components/library/SimSpecAttributes.h"
+#include "sim/render/TrendPicture.h"
+
+namespace velkor::sim {
+
+class SimQuerySpec : public component::QuerySpec {
+ public:
+  explicit SimQuerySpec(std::string name) : name_(std::move(name)) {}
+
+  std::string TypeName() const override { return "QuerySpec"; }
+  std::string Name() const override { return name_; }
+  void SetName(const std::string& name) override { name_ = name; }
+  component::SpecAttributesPtr Attributes() override { return attributes_; }
+
+  SimSpecAttributes& Attrs() { return *attributes_; }
+  const SimSpecAttributes& Attrs() const { return *attributes_; }
+  bool Owns(const component::SpecAttributesPtr& attributes) const {
+    return attributes == attributes_;
+  }
+
+  // The last query's values; `queried` stays false until a query ran, and
+  // `stale` marks a spec whose source changed since.
+  std::vector<TracePoint> points;
+  bool queried = false;
+  bool stale = false;
+
+  // "Name" (get and let) and "Attributes".
+  Variant Invoke(std::string_view member, InvokeKind kind, std::span<Variant> args) override;
+
+ private:
+  std::string name_;
+  std::shared_ptr<SimSpecAttributes> attributes_ = std::make_shared<SimSpecAttributes>();
+};
+
+using SimQuerySpecPtr = std::shared_ptr<SimQuerySpec>;
+
+}  // namespace velkor::sim

@@ -1,0 +1,53 @@
+// SpecStore: the query specifications of one data control, as edited (the
+// working list the query object shows) and as last applied (what the chart
+// draws). A change outside a grouped change is applied at once; inside one
+// it waits for the end of the group. Revert throws the unapplied edits away.
+//
+// Beginning a grouped change while one is open does not nest: a caller that
+// opens one per edit and closes it once still gets every edit applied.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "sim/components/library/SimQuerySpec.h"
+
+namespace velkor::sim {
+
+class SpecStore {
+ public:
+  // Called whenever the applied list changed (or was reverted to).
+  std::function<void()> onApplied;
+
+  const std::vector<SimQuerySpecPtr>& Working() const { return working_; }
+  const std::vector<SimQuerySpecPtr>& Applied() const { return applied_; }
+
+  // The working spec of that name (letter case ignored); nullptr when none.
+  SimQuerySpecPtr Find(std::string_view name) const;
+  // The working spec at a 0-based offset; nullptr outside the list.
+  SimQuerySpecPtr At(std::size_t offset) const;
+  SimQuerySpecPtr Owner(const component::SpecAttributesPtr& attributes) const;
+
+  void Add(SimQuerySpecPtr spec);
+  void Remove(const SimQuerySpecPtr& spec);
+
+  void BeginGroup() { grouping_ = true; }
+  void EndGroup();
+  bool Grouping() const { return grouping_; }
+  void Revert();
+  // Takes a loaded list as applied, without notifying.
+  void Load(std::vector<SimQuerySpecPtr> specs);
+
+ private:
+  void Changed();
+  void Apply();
+
+  std::vector<SimQuerySpecPtr> working_;
+  std::vector<SimQuerySpecPtr> applied_;
+  bool grouping_ = false;
+  bool pending_ = false;
+};
+
+}  // namespace velkor::sim

@@ -1,0 +1,14 @@
+#include "sim/os/HostPath.h"
+
+#include <algorithm>
+#include <string>
+
+namespace velkor::sim {
+
+std::filesystem::path HostPath(std::string_view file) {
+  std::string native(file);
+  std::replace(native.begin(), native.end(), '\\', '/');
+  return native;
+}
+
+}  // namespace velkor::sim

@@ -1,0 +1,56 @@
+#include "sim/scenario/ScenarioRunner.h"
+
+#include "sim/host/FileFormatError.h"
+#include "sim/scenario/Scenario.h"
+#include "sim/scenario/ScenarioSession.h"
+#include "sim/scenario/ScenarioSteps.h"
+
+namespace velkor::sim::scenario {
+
+namespace {
+
+void ReportMalformed(std::ostream& report, const std::filesystem::path& file,
+                     const FileFormatError& e) {
+  report << file.string() << ": malformed scenario at " << DescribePlace(e.where()) << ": "
+         << e.what() << "\n";
+}
+
+void ReportStep(std::ostream& report, std::size_t number, const StepOutcome& outcome) {
+  report << "step " << number << ": " << outcome.summary
+         << (outcome.failures.empty() ? " ok" : " FAILED") << "\n";
+  for (const auto& failure : outcome.failures) report << "    " << failure << "\n";
+}
+
+}  // namespace
+
+int RunScenarioFile(const std::filesystem::path& file, const std::filesystem::path& outputFolder,
+                    std::ostream& report) {
+  Scenario scenario;
+  try {
+    scenario = ReadScenarioFile(file);
+  } catch (const FileFormatError& e) {
+    ReportMalformed(report, file, e);
+    return kMalformed;
+  }
+  report << file.string() << "\n";
+  ScenarioSession session(scenario, outputFolder);
+  try {
+    session.SetUp(scenario);
+  } catch (const FileFormatError& e) {
+    ReportMalformed(report, file, e);
+    return kMalformed;
+  }
+  std::size_t failed = 0;
+  for (std::size_t i = 0; i < scenario.steps.size(); ++i) {
+    const StepOutcome outcome = RunStep(session, scenario.steps[i]);
+    ReportStep(report, i + 1, outcome);
+    if (!outcome.failures.empty()) ++failed;
+  }
+  report << (failed ? std::to_string(failed) + " of " + std::to_string(scenario.steps.size()) +
+                          " steps failed"
+                    : "all " + std::to_string(scenario.steps.size()) + " steps held")
+         << "\n";
+  return failed ? kExpectationFailed : kAllHeld;
+}
+
+}  // namespace velkor::sim::scenario

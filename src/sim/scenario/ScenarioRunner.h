@@ -1,0 +1,22 @@
+// Runs scenario files against the host stand-in and reports one line per
+// step, expected against actual at every failed expectation.
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+
+namespace velkor::sim::scenario {
+
+// Exit codes of a run.
+inline constexpr int kAllHeld = 0;
+inline constexpr int kExpectationFailed = 1;
+inline constexpr int kMalformed = 2;
+
+// Runs one file, writing what it saves or renders into `outputFolder`
+// (which must exist). Returns kMalformed, before any step runs, for a file
+// that cannot be read or whose set-up the host refuses; otherwise
+// kExpectationFailed when any step failed, else kAllHeld.
+int RunScenarioFile(const std::filesystem::path& file, const std::filesystem::path& outputFolder,
+                    std::ostream& report);
+
+}  // namespace velkor::sim::scenario

@@ -1,0 +1,138 @@
+#include "sim/scenario/ScenarioSession.h"
+
+#include "platform/ErrorNumbers.h"
+#include "platform/VbError.h"
+#include "sim/VirtualNow.h"
+#include "sim/components/ArchiveSource.h"
+#include "sim/host/CellAddress.h"
+#include "sim/host/FileFormatError.h"
+#include "sim/host/JsonFields.h"
+#include "sim/host/SimRange.h"
+#include "sim/host/SimWorkbook.h"
+#include "sim/host/SimWorksheet.h"
+#include "sim/scenario/ScenarioArchive.h"
+
+namespace velkor::sim::scenario {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Runs one part of the set-up; a refusal of the host becomes a fault of the
+// set-up field at `path`.
+template <class Step>
+void AtField(const std::string& path, Step step) {
+  try {
+    step();
+  } catch (const FileFormatError&) {
+    throw;
+  } catch (...) {
+    throw FileFormatError(path, CurrentError().description());
+  }
+}
+
+void FillCells(SimWorksheet& sheet, const Json& cells, const std::string& path) {
+  for (const auto& [address, value] : cells.items()) {
+    const std::string at = json::Child(path, address);
+    auto area = ParseA1(address);
+    if (!area) throw FileFormatError(at, "not a cell address");
+    sheet.RangeAt(area->Area())->WriteCells(DecodeScenarioValue(value, at, {}));
+  }
+}
+
+}  // namespace
+
+ScenarioSession::ScenarioSession(const Scenario& scenario, fs::path outputFolder)
+    : services_(InstallSimServices()),
+      app_(SimApplication::Create()),
+      driver_(app_),
+      addIn_(WizardAddIn::Install(*app_)),
+      outputFolder_(std::move(outputFolder)),
+      scenarioFolder_(scenario.file.parent_path()) {}
+
+ScenarioSession::~ScenarioSession() {
+  try {
+    app_->Quit();
+  } catch (...) {
+    // A control failing at teardown must not hide the run's result.
+  }
+}
+
+void ScenarioSession::SetUp(const Scenario& scenario) {
+  // "now" of the components follows this host's clock from the set-up on.
+  ResetVirtualNow();
+  SetVirtualNow(scenario.clock ? *scenario.clock : VirtualNow(), app_->ClockPtr());
+  if (scenario.hostLanguage) app_->SetUILanguage(*scenario.hostLanguage);
+  // An earlier scenario of the same run may have chosen another archive.
+  UseArchive(nullptr);
+  if (scenario.archive)
+    AtField("/archive", [&] { InstallArchive(*scenario.archive, scenarioFolder_, VirtualNow()); });
+  for (std::size_t i = 0; i < scenario.workbooks.size(); ++i) {
+    const std::string at = json::Child("/workbooks", i);
+    AtField(at, [&] { AddWorkbook(scenario.workbooks[i], at); });
+  }
+  if (scenario.workbooks.empty()) driver_.NewWorkbook();
+  if (scenario.active) AtField("/active", [&] { Activate(*scenario.active); });
+}
+
+void ScenarioSession::AddWorkbook(const WorkbookSetup& setup, const std::string& path) {
+  if (app_->FindBook(setup.name)) Raise(err::kAppDefined, "", "a workbook of that name is open");
+  auto book = std::make_shared<SimWorkbook>(app_, setup.name);
+  for (std::size_t i = 0; i < setup.sheets.size(); ++i) {
+    const auto& sheet = setup.sheets[i];
+    const std::string at = json::Child(json::Child(path, "sheets"), i);
+    auto code = sheet.codeName.empty() ? book->FreeCodeName() : sheet.codeName;
+    std::shared_ptr<SimWorksheet> added;
+    AtField(at, [&] { added = book->InsertSheet(book->Sheets().size(), sheet.name, code); });
+    FillCells(*added, sheet.cells, json::Child(at, "cells"));
+  }
+  if (book->Sheets().empty()) Raise(err::kAppDefined, "", "a workbook needs at least one sheet");
+  book->SetActiveSheet(book->Sheets().front());
+  book->SetDirty(false);
+  app_->AdoptBook(book);
+}
+
+void ScenarioSession::Activate(const ActiveSetup& active) {
+  auto book = driver_.ResolveBook(active.workbook);
+  book->Activate();
+  auto sheet = active.sheet.empty() ? book->ActiveSimSheet() : book->FindSheet(active.sheet);
+  if (!sheet) Raise(err::kAppDefined, "", "no sheet named '" + active.sheet + "'");
+  if (!active.cell.empty()) {
+    auto cell = ParseA1(active.cell);
+    if (!cell) Raise(err::kAppDefined, "", "'" + active.cell + "' is not a cell address");
+    sheet->SetActiveCell(cell->Area());
+  }
+  sheet->Activate();
+}
+
+std::shared_ptr<SimOLEObject> ScenarioSession::Frame(const std::string& name) {
+  auto book = app_->ActiveBook();
+  if (book)
+    for (const auto& sheet : book->Sheets())
+      if (auto frame = sheet->FindObject(name)) return frame;
+  Raise(err::kAppDefined, "scenario", "no OLE object named '" + name + "' in the active workbook");
+}
+
+ObjectLookup ScenarioSession::Lookup() {
+  return [this](const std::string& name) { return Frame(name)->Object(); };
+}
+
+fs::path ScenarioSession::OutputPath(const std::string& relative) const {
+  fs::path path(relative);
+  bool climbs = false;
+  for (const auto& part : path) climbs = climbs || part == "..";
+  if (relative.empty() || path.is_absolute() || climbs)
+    Raise(err::kAppDefined, "scenario",
+          "'" + relative + "': files are written inside the output folder only");
+  return outputFolder_ / path;
+}
+
+fs::path ScenarioSession::InputPath(const std::string& path) const {
+  fs::path given(path);
+  if (given.is_absolute()) return given;
+  std::error_code ec;
+  if (fs::exists(outputFolder_ / given, ec)) return outputFolder_ / given;
+  return scenarioFolder_ / given;
+}
+
+}  // namespace velkor::sim::scenario
