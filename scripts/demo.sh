@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the main job.
+# Installs what is missing, builds, and runs the demo: a trend built, edited,
+# saved, reopened and deleted in a sample workbook, with an HTML report.
+# Usage: bash scripts/demo.sh [OUTPUT_FOLDER]   (default: ./velkor-demo)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/setup.sh"
 bash "$root/scripts/build.sh" "$root/build"
-# The demo of the whole product comes with the trend commands; until then the
-# main job prints the control's string table.
-"$root/build/velkor" strings
+"$root/build/velkor" demo --out "${1:-velkor-demo}"

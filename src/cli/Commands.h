@@ -10,5 +10,9 @@ namespace velkor::cli {
 void RegisterStringsCommand(CLI::App& app);
 void RegisterTraceInfoCommand(CLI::App& app);
 void RegisterRunCommand(CLI::App& app);
+void RegisterDemoCommand(CLI::App& app);
+void RegisterRenderCommand(CLI::App& app);
+void RegisterInspectCommand(CLI::App& app);
+void RegisterArchiveCommand(CLI::App& app);
 
 }  // namespace velkor::cli

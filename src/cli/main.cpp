@@ -3,6 +3,7 @@
 
 #include <exception>
 #include <iostream>
+#include <string>
 
 #include "cli/Commands.h"
 
@@ -12,6 +13,14 @@ int main(int argc, char** argv) {
   velkor::cli::RegisterStringsCommand(app);
   velkor::cli::RegisterTraceInfoCommand(app);
   velkor::cli::RegisterRunCommand(app);
+  velkor::cli::RegisterDemoCommand(app);
+  velkor::cli::RegisterRenderCommand(app);
+  velkor::cli::RegisterInspectCommand(app);
+  velkor::cli::RegisterArchiveCommand(app);
+  // Errors of the command line are one line, like the commands' own.
+  app.failure_message([](const CLI::App*, const CLI::Error& e) {
+    return "velkor: " + std::string(e.what()) + " (see --help)\n";
+  });
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -13,7 +13,9 @@ bool IsMidnight(const DateParts& p) {
 }
 
 std::string TwoDigits(int n) {
-  return (n < 10 ? "0" : "") + std::to_string(n);
+  std::string text = std::to_string(n);
+  if (n < 10) text.insert(text.begin(), '0');
+  return text;
 }
 
 std::string DateText(const DateParts& p) {

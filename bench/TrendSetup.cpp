@@ -1,0 +1,60 @@
+#include "TrendSetup.h"
+
+#include "control/ExcelTrendWizard.h"
+#include "model/TraceInfoXml.h"
+#include "model/Traces.h"
+#include "platform/host/HostModel.h"
+#include "trend/InsertTrend.h"
+#include "trend/QuerySpecs.h"
+
+namespace velkor::bench {
+
+namespace {
+
+std::string Tag(std::int32_t i) {
+  return "tag" + std::to_string(i);
+}
+
+// The records a wizard writes for archive traces with tag cells.
+std::string TraceInfoFor(std::int32_t traces, const std::string& source) {
+  ResetTraces(traces);
+  for (std::int32_t i = 1; i <= traces; ++i) {
+    auto& record = gTraces[static_cast<std::size_t>(i)];
+    record.TraceName = "\\\\srv1\\" + Tag(i);
+    record.ServerName = "srv1";
+    record.TagName = Tag(i);
+    record.DataSourceName = source;
+    record.TraceOrder = static_cast<std::int16_t>(i);
+    record.qsIndex = static_cast<std::int16_t>(i);
+    record.TagNameCell = "Sheet1!$A$" + std::to_string(i);
+  }
+  return WriteXML();
+}
+
+}  // namespace
+
+std::unique_ptr<BenchTrend> MakeTrend(std::int32_t traces) {
+  auto trend = std::make_unique<BenchTrend>();
+  trend->services = sim::InstallSimServices();
+  trend->app = sim::SimApplication::Create();
+  trend->driver = std::make_unique<sim::HostDriver>(trend->app);
+  trend->driver->NewWorkbook();
+  for (std::int32_t i = 1; i <= traces; ++i)
+    trend->driver->SetCells("Sheet1!A" + std::to_string(i), Variant(Tag(i)));
+  auto frame = trend->driver->InsertObject("Sheet1!", "Velkor.ExcelTrendWizard", 400, 1, 24, 24);
+  auto& control = dynamic_cast<ExcelTrendWizard&>(*frame->Object());
+  for (std::int32_t i = 1; i <= traces; ++i) {
+    std::string server = "srv1";
+    std::string tag = Tag(i);
+    ZaltAddQuerySpec(control, server, tag);
+  }
+  trend->traceInfo = TraceInfoFor(traces, control.ZaltArcDCName);
+  control.let_TraceInfo(trend->traceInfo);
+  Variant sheet = Variant::Missing();
+  std::string range;
+  InsertTrend(control, sheet, range);
+  trend->driver->Activate("Sheet1!C1");
+  return trend;
+}
+
+}  // namespace velkor::bench

@@ -1,0 +1,36 @@
+// Imports samples from a CSV text (ArchiveCsv.h) into an archive. Rows that
+// cannot be imported are handed to the caller by line number and skipped;
+// the others are stored in batches, one transaction per point and batch.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <istream>
+#include <string>
+
+#include "sim/archive/ArchiveStore.h"
+
+namespace velkor::sim::csv {
+
+struct ImportOptions {
+  std::size_t batchRows = 100000;
+  // Called for every row that is skipped, with its line number (from 1).
+  std::function<void(std::int64_t line, const std::string& why)> onBadRow;
+  // Called now and then with the bytes read so far.
+  std::function<void(std::uint64_t bytesRead)> onProgress;
+};
+
+struct ImportSummary {
+  std::int64_t lines = 0;     // lines read, the header and blank lines included
+  std::int64_t imported = 0;  // samples stored
+  std::int64_t skipped = 0;   // bad rows
+  std::int64_t points = 0;    // distinct points the stored samples belong to
+};
+
+// Throws CsvHeaderError (with the line number) when there is no usable
+// header line; the archive's VbError when storing fails, after the batches
+// before it were stored.
+ImportSummary ImportArchiveCsv(std::istream& in, ArchiveStore& store,
+                               const ImportOptions& options = {});
+
+}  // namespace velkor::sim::csv

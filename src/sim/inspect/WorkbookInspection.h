@@ -1,0 +1,41 @@
+// What a saved workbook holds for each trend control: its persisted
+// properties, its trace records, and what does not fit together (a document
+// that does not read, a chart or data control named but absent).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Variant.h"
+#include "sim/MemoryLogSink.h"
+#include "sim/host/WorkbookData.h"
+#include "sim/inspect/PersistedKeys.h"
+#include "sim/inspect/TraceTable.h"
+
+namespace velkor::sim::inspect {
+
+struct PropertyRow {
+  std::string key;
+  KeyType type = KeyType::String;
+  Variant value;        // as stored, or the value an absent key reads as
+  bool stored = false;  // the file holds the key
+  bool isDefault = true;
+};
+
+struct ControlInspection {
+  std::string sheet;
+  std::string name;
+  std::vector<PropertyRow> properties;  // the known keys in written order
+  std::vector<std::pair<std::string, Variant>> unknownKeys;
+  TraceTable traces;
+  std::vector<std::string> problems;
+};
+
+// Every trend control of the workbook, sheet by sheet in z-order. `log` is
+// the sink of the installed services (reading the trace records reports to it).
+std::vector<ControlInspection> InspectWorkbook(const WorkbookData& book, const MemoryLogSink& log);
+
+// A value as a person reads it: text as it is, anything else in its file form.
+std::string ShowValue(const Variant& value);
+
+}  // namespace velkor::sim::inspect

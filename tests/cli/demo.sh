@@ -1,0 +1,68 @@
+#!/bin/bash
+# velkor demo: runs the whole demo into a fresh folder; every step must pass,
+# and the report, the workbooks and the charts must be there and well-formed.
+# Usage: bash demo.sh PATH_TO_velkor (run from tests/).
+set -u
+velkor=$1
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+failures=0
+. "$(dirname "$0")/xmlcheck.inc"
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+out="$tmp/out folder"
+"$velkor" demo --out "$out" >"$tmp/demo.out" 2>"$tmp/demo.err"
+rc=$?
+[ "$rc" = 0 ] || fail "demo exit code $rc: $(cat "$tmp/demo.out" "$tmp/demo.err")"
+grep -q FAILED "$tmp/demo.out" && fail "a step failed: $(cat "$tmp/demo.out")"
+grep -qF "report.html" "$tmp/demo.out" || fail "the demo does not name report.html"
+steps=$(grep -cE '^ ?[0-9]+\. ' "$tmp/demo.out")
+[ "$steps" -ge 10 ] || fail "only $steps narrated steps"
+
+for file in report.html Plant.json Plant-deleted.json demo-scenario.json \
+  1-built.svg 2-edited.svg 3-reopened.svg; do
+  [ -s "$out/$file" ] || fail "missing or empty: $file"
+done
+for svg in "$out"/*.svg; do
+  problem=$(well_formed "$svg") || fail "$(basename "$svg") is not well-formed: $problem"
+  grep -q '<polyline\|<path' "$svg" || fail "$(basename "$svg") draws no trace"
+done
+
+# The report inlines a chart after every step that drew one, and nothing failed.
+report="$out/report.html"
+charts=$(grep -o '<svg' "$report" | wc -l)
+[ "$charts" = 3 ] || fail "report.html holds $charts charts, expected 3"
+grep -q 'Every step went as expected' "$report" || fail "report.html does not say every step held"
+grep -q '<table' "$report" || fail "report.html has no trace table"
+grep -q 'TagNameCell' "$report" || fail "report.html trace table lacks TagNameCell"
+tail -c 200 "$report" | grep -q '</html>' || fail "report.html is cut short"
+if command -v python3 >/dev/null 2>&1; then
+  # Each inlined chart must still be a well-formed SVG element.
+  python3 - "$report" <<'PY' || fail "an inlined chart in report.html is not well-formed"
+import re, sys, xml.dom.minidom as m
+html = open(sys.argv[1], encoding="utf-8").read()
+for svg in re.findall(r"<svg.*?</svg>", html, re.S):
+    m.parseString(svg)
+PY
+fi
+
+# The saved workbook keeps the trend; the one saved after deleting it does not.
+grep -q 'ZaltTrend1_Sheet1' "$out/Plant.json" || fail "Plant.json lacks the trend"
+grep -q 'ZaltTrend.ZaltTrend' "$out/Plant-deleted.json" && fail "Plant-deleted.json still holds a chart"
+
+# The demo can run again into the same folder.
+"$velkor" demo --out "$out" >"$tmp/again.out" 2>&1 || fail "a second run failed: $(cat "$tmp/again.out")"
+
+# An output folder that cannot be made is one line and exit code 2.
+touch "$tmp/file"
+"$velkor" demo --out "$tmp/file/sub" >"$tmp/bad.out" 2>"$tmp/bad.err"
+rc=$?
+[ "$rc" = 2 ] || fail "demo into a file: exit code $rc, expected 2"
+[ "$(wc -l <"$tmp/bad.err")" = 1 ] || fail "demo into a file: not one line: $(cat "$tmp/bad.err")"
+
+[ "$failures" = 0 ] || { echo "$failures failure(s)" >&2; exit 1; }
+echo "demo: all checks passed"

@@ -1,0 +1,93 @@
+#!/bin/bash
+# velkor inspect: every persisted key and trace record of the demo's saved
+# workbook, problems listed (exit 1), --json for machines, one-line errors.
+# Usage: bash inspect.sh PATH_TO_velkor (run from tests/).
+set -u
+velkor=$1
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+failures=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+run() {
+  local name=$1
+  shift
+  "$velkor" "$@" >"$tmp/$name.out" 2>"$tmp/$name.err"
+  echo $? >"$tmp/$name.rc"
+}
+
+expect_rc() {
+  local got
+  got=$(cat "$tmp/$1.rc")
+  [ "$got" = "$2" ] || fail "$1: exit code $got, expected $2: $(cat "$tmp/$1.out" "$tmp/$1.err")"
+}
+
+expect_in() {  # expect_in NAME out|err TEXT
+  grep -qF -- "$3" "$tmp/$1.$2" || fail "$1: no '$3' in $2: $(cat "$tmp/$1.$2")"
+}
+
+"$velkor" demo --out "$tmp/demo" >/dev/null 2>&1 || fail "the demo failed"
+book="$tmp/demo/Plant.json"
+
+run saved inspect "$book"
+expect_rc saved 0
+expect_in saved out "ExcelTrendWizard1 on sheet Setup"
+for key in WizardControlName TrendName ExcelDcName ZaltArcDCName TrendSheetName \
+  bZaltArcDCRemoved bExcelDCRemoved bExcelDcConnected bZaltArcDcConnected strStartTime \
+  strEndTime tglStartTime tglEndTime strtxtStartTime strtxtEndTime bFirstSetTime \
+  TrendPosition TraceInfoXML TrendTitle; do
+  grep -qE "^ +$key " "$tmp/saved.out" || fail "saved: key $key not shown"
+done
+expect_in saved out "trace records: 3"
+expect_in saved out "Setup!\$A\$4"
+expect_in saved out "problems: none"
+
+run json inspect "$book" --json
+expect_rc json 0
+if command -v python3 >/dev/null 2>&1; then
+  python3 - "$tmp/json.out" <<'PY' || fail "json: unexpected document: $(cat "$tmp/json.out")"
+import json, sys
+doc = json.load(open(sys.argv[1]))
+control = doc["controls"][0]
+assert len(control["properties"]) == 19
+assert {"key", "type", "value", "stored", "default"} <= set(control["properties"][0])
+assert len(control["traces"]) == 3 and control["traceInfo"] == "complete"
+assert control["problems"] == []
+PY
+fi
+
+# A workbook whose control names a missing chart and holds a broken document.
+cat >"$tmp/broken.json" <<'JSON'
+{"format": "velkor-workbook", "version": 1, "activeSheet": "Sheet1",
+ "sheets": [{"name": "Sheet1", "codeName": "Sheet1", "cells": {},
+  "oleObjects": [{"progId": "Velkor.ExcelTrendWizard", "name": "ExcelTrendWizard1",
+   "left": 1, "top": 1, "width": 24, "height": 24, "visible": true,
+   "properties": {"TrendName": "ZaltTrend1_Sheet1", "ExcelDcName": "ZaltExcelData1_Sheet1",
+                  "TraceInfoXML": "<traceinfo><trace1><TraceName>x"}}]}]}
+JSON
+run broken inspect "$tmp/broken.json"
+expect_rc broken 1
+expect_in broken out "TrendName names 'ZaltTrend1_Sheet1'"
+expect_in broken out "ExcelDcName names 'ZaltExcelData1_Sheet1'"
+expect_in broken out "not well-formed XML"
+expect_in broken err "3 problem(s)"
+
+# Files that are no workbook: one line, exit 2.
+printf '{"format": "velkor-workbook", "version": 1, "sheets": 5}' >"$tmp/bad.json"
+printf 'not json' >"$tmp/text.json"
+run bad inspect "$tmp/bad.json"
+run text inspect "$tmp/text.json"
+run missing inspect "$tmp/none.json"
+run folder inspect "$tmp"
+for name in bad text missing folder; do
+  expect_rc "$name" 2
+  [ "$(wc -l <"$tmp/$name.err")" = 1 ] || fail "$name: not one line: $(cat "$tmp/$name.err")"
+done
+expect_in bad err "/sheets"
+
+[ "$failures" = 0 ] || { echo "$failures failure(s)" >&2; exit 1; }
+echo "inspect: all checks passed"

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "model/Traces.h"
+#include "sim/SimServices.h"
+#include "sim/inspect/WorkbookInspection.h"
+
+namespace velkor::sim::inspect {
+namespace {
+
+const char* const kGoodXml =
+    "<traceinfo><trace1><TraceName>\\\\srv1\\ramp</TraceName><DataSourceName> "
+    "zaltarchivedata1_sheet1 </DataSourceName><TraceOrder>1</TraceOrder></trace1></traceinfo>";
+
+OleObjectData Object(std::string progId, std::string name, PropertyList properties = {}) {
+  OleObjectData object;
+  object.progId = std::move(progId);
+  object.name = std::move(name);
+  object.properties = std::move(properties);
+  return object;
+}
+
+WorkbookData Book(PropertyList controlProperties, std::vector<OleObjectData> others) {
+  SheetData sheet;
+  sheet.name = "Setup";
+  sheet.objects.push_back(Object(std::string(kExcelTrendWizardProgId), "ExcelTrendWizard1",
+                                 std::move(controlProperties)));
+  for (auto& other : others) sheet.objects.push_back(std::move(other));
+  WorkbookData book;
+  book.sheets.push_back(std::move(sheet));
+  return book;
+}
+
+class WorkbookInspection : public ::testing::Test {
+ protected:
+  WorkbookInspection() {
+    SimOptions options;
+    options.languageLibraries = false;
+    options.logToFile = false;
+    services_ = InstallSimServices(options);
+  }
+
+  std::vector<ControlInspection> Inspect(const WorkbookData& book) {
+    return InspectWorkbook(book, *services_.log);
+  }
+
+  SimServices services_;
+};
+
+bool HasProblem(const ControlInspection& control, const std::string& part) {
+  return std::any_of(control.problems.begin(), control.problems.end(),
+                     [&](const std::string& p) { return p.find(part) != std::string::npos; });
+}
+
+TEST_F(WorkbookInspection, AWellFormedControlShowsEveryKeyAndNoProblem) {
+  const auto controls =
+      Inspect(Book({{"TrendName", Variant("ZaltTrend1_Sheet1")},
+                    {"ZaltArcDCName", Variant("ZaltArchiveData1_Sheet1")},
+                    {"TrendSheetName", Variant("Setup")},
+                    {"bFirstSetTime", Variant(false)},
+                    {"TraceInfoXML", Variant(kGoodXml)}},
+                   {Object("ZaltTrend.ZaltTrend.1", "ZaltTrend1_Sheet1"),
+                    Object("ZaltDAArc.ZaltArchiveData", "ZaltArchiveData1_Sheet1")}));
+  ASSERT_EQ(controls.size(), 1u);
+  const auto& control = controls[0];
+  EXPECT_EQ(control.properties.size(), 19u);
+  EXPECT_TRUE(control.problems.empty()) << control.problems.front();
+  ASSERT_EQ(control.traces.rows.size(), 1u);
+  for (const auto& row : control.properties) {
+    const bool stored = row.key == "TrendName" || row.key == "ZaltArcDCName" ||
+                        row.key == "TrendSheetName" || row.key == "bFirstSetTime" ||
+                        row.key == "TraceInfoXML";
+    EXPECT_EQ(row.stored, stored) << row.key;
+    EXPECT_EQ(row.isDefault, !stored) << row.key;
+  }
+  EXPECT_EQ(ShowValue(control.properties[0].value), "ExcelTrendwizard1");
+}
+
+struct ProblemCase {
+  PropertyList properties;
+  const char* problem;
+};
+
+TEST_F(WorkbookInspection, NamesWhatDoesNotFitTogether) {
+  const ProblemCase cases[] = {
+      {{{"TrendName", Variant("ZaltTrend9_Sheet1")}}, "TrendName names 'ZaltTrend9_Sheet1'"},
+      {{{"TrendName", Variant("Other")}}, "which is a Forms.Label, not a trend chart"},
+      {{{"ZaltArcDCName", Variant("Gone")}}, "no archive data control"},
+      {{{"ExcelDcName", Variant("Gone")}}, "no worksheet data control"},
+      {{{"TraceInfoXML", Variant("<traceinfo><trace1>")}}, "not well-formed"},
+      {{{"TraceInfoXML", Variant("<t><r><TraceOrder>x</TraceOrder></r></t>")}}, "stopped"},
+      {{{"TraceInfoXML", Variant("<t><r><DataSourceName>Gone</DataSourceName></r></t>")}},
+       "trace 1: DataSourceName 'Gone'"},
+      {{{"tglStartTime", Variant("maybe")}}, "cannot be read as Boolean"},
+      {{{"Colour", Variant("red")}}, "unknown key Colour"},
+  };
+  for (const auto& c : cases) {
+    const auto controls = Inspect(Book(c.properties, {Object("Forms.Label", "Other")}));
+    ASSERT_EQ(controls.size(), 1u);
+    EXPECT_TRUE(HasProblem(controls[0], c.problem)) << c.problem;
+  }
+}
+
+TEST_F(WorkbookInspection, AMissingDataControlThatWasRemovedOnPurposeIsNoProblem) {
+  const auto controls =
+      Inspect(Book({{"ZaltArcDCName", Variant("Gone")}, {"bZaltArcDCRemoved", Variant(true)}}, {}));
+  EXPECT_TRUE(controls[0].problems.empty());
+}
+
+TEST_F(WorkbookInspection, ReadingTheRecordsLeavesTheThreadsRecordsAlone) {
+  ResetTraces(2);
+  gTraces[1].TraceName = "kept";
+  Inspect(Book({{"TraceInfoXML", Variant(kGoodXml)}}, {}));
+  ASSERT_EQ(TracesUBound(), 2);
+  EXPECT_EQ(gTraces[1].TraceName, "kept");
+  ResetTraces(0);
+}
+
+}  // namespace
+}  // namespace velkor::sim::inspect
