@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "cli/UnknownCommand.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"velkor: a trend control for spreadsheet workbooks, run against stand-ins"};
@@ -21,6 +22,10 @@ int main(int argc, char** argv) {
   app.failure_message([](const CLI::App*, const CLI::Error& e) {
     return "velkor: " + std::string(e.what()) + " (see --help)\n";
   });
+  if (auto unknown = velkor::cli::UnknownCommand(app, argc, argv)) {
+    std::cerr << "velkor: " << *unknown << " (see --help)\n";
+    return 2;
+  }
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
