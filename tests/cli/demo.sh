@@ -29,7 +29,19 @@ for file in report.html Plant.json Plant-deleted.json demo-scenario.json \
 done
 for svg in "$out"/*.svg; do
   problem=$(well_formed "$svg") || fail "$(basename "$svg") is not well-formed: $problem"
-  grep -q '<polyline\|<path' "$svg" || fail "$(basename "$svg") draws no trace"
+done
+
+# The legends follow the cells: the edited tag cells rename the archive traces.
+legend_has() {
+  grep -qF -- ">$2</text>" "$out/$1" || fail "$1: no trace '$2' in the legend"
+}
+legend_has 1-built.svg '\\srv1\sinusoid'
+legend_has 1-built.svg '\\srv1\ramp'
+legend_has 1-built.svg 'lab flow'
+for svg in 2-edited.svg 3-reopened.svg; do
+  legend_has "$svg" '\\srv1\randomwalk'
+  legend_has "$svg" '\\srv1\cdt158'
+  legend_has "$svg" 'lab flow'
 done
 
 # The report inlines a chart after every step that drew one, and nothing failed.

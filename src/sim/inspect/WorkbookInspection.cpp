@@ -78,10 +78,11 @@ void ReadProperties(const OleObjectData& object, ControlInspection& out) {
                              std::string(KeyTypeName(key.type)));
     out.properties.push_back(std::move(row));
   }
-  for (const auto& [name, value] : object.properties) {
+  for (const auto& property : object.properties) {
+    const auto& [name, value] = property;
     const auto keys = ControlPersistedKeys();
     if (std::none_of(keys.begin(), keys.end(),
-                     [&](const auto& k) { return SameName(k.name, name); })) {
+                     [&](const auto& k) { return SameName(k.name, property.first); })) {
       out.unknownKeys.emplace_back(name, value);
       out.problems.push_back("unknown key " + name + " (the control ignores it)");
     }
