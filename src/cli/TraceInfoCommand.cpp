@@ -16,11 +16,10 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/TextTable.h"
 #include "model/TraceFields.h"
 #include "model/TraceInfoXml.h"
 #include "model/Traces.h"
-#include "platform/VbString.h"
-#include "platform/Utf8.h"
 #include "sim/SimServices.h"
 
 namespace velkor::cli {
@@ -56,23 +55,7 @@ std::string ReadInput(const std::string& file) {
   return text;
 }
 
-// Control characters would break the table's lines; they are shown as their
-// Unicode control pictures (a line feed as U+240A), one column each.
-std::string Visible(const std::string& value) {
-  std::string shown;
-  for (const char c : value) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20)
-      utf8::Append(shown, 0x2400 + byte);
-    else if (byte == 0x7f)
-      utf8::Append(shown, 0x2421);
-    else
-      shown += c;
-  }
-  return shown;
-}
-
-using Row = std::vector<std::string>;
+using Row = TableRow;
 
 std::vector<Row> TableOfTraces() {
   std::vector<Row> rows(1, Row{"#"});
@@ -80,26 +63,10 @@ std::vector<Row> TableOfTraces() {
   for (std::int32_t i = 1; i <= TracesUBound(); ++i) {
     Row row{std::to_string(i)};
     for (const auto& field : TraceFieldsInLayoutOrder())
-      row.push_back(Visible(FieldText(gTraces[static_cast<std::size_t>(i)], field)));
+      row.push_back(FieldText(gTraces[static_cast<std::size_t>(i)], field));
     rows.push_back(std::move(row));
   }
   return rows;
-}
-
-void PrintTable(const std::vector<Row>& rows) {
-  std::vector<std::int32_t> widths(rows[0].size(), 0);
-  for (const auto& row : rows)
-    for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], vb::Len(row[c]));
-  for (const auto& row : rows) {
-    std::string line;
-    for (std::size_t c = 0; c < row.size(); ++c) {
-      line += row[c];
-      if (c + 1 < row.size())
-        line.append(static_cast<std::size_t>(widths[c] - vb::Len(row[c]) + 2), ' ');
-    }
-    line.erase(line.find_last_not_of(' ') + 1);  // empty last cells leave padding
-    std::cout << line << '\n';
-  }
 }
 
 // Anything a support engineer must know beyond the reports themselves.
@@ -121,7 +88,7 @@ void RunTraceInfo(const TraceInfoOptions& options) {
   if (options.write)
     std::cout << WriteXML() << '\n';
   else
-    PrintTable(TableOfTraces());
+    PrintTable(std::cout, TableOfTraces());
   std::cout.flush();
   const auto reports = sim.log->Lines();
   for (const auto& report : reports) std::cerr << report << '\n';

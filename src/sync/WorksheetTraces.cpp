@@ -60,7 +60,7 @@ std::string SpecBookName(ExcelTrendWizard& c, component::QuerySpec& spec) {
   return book;
 }
 
-// Items 2 to 4 of the trace-name step: the specification's sheet, when it
+// Items 2 to 4 of the trace-name step: the query specification's sheet, when it
 // is the edited one in the edited workbook.
 host::WorksheetPtr SpecSheetIfEdited(ExcelTrendWizard& c, component::QuerySpec& spec,
                                      const std::string& bookName, const std::string& sheetName) {

@@ -28,7 +28,7 @@ class ArchiveDataControl : public Object {
                                  const std::string& startTime, const std::string& endTime,
                                  bool markers, const Variant& reserved1, const Variant& reserved2,
                                  std::int32_t options) = 0;
-  // Removes the specification for (server, tag). Raises err::kSpecNotHeld
+  // Removes the query specification for (server, tag). Raises err::kSpecNotHeld
   // (0x8004F001) when none is held; the control clears that code silently.
   virtual void RemoveQuerySpec(const std::string& server, const std::string& tag) = 0;
 

@@ -45,7 +45,7 @@ class ExcelDataControl : public Object {
   // Reads the ranges of the specifications; `mode` is passed through from
   // the control's caller and `option` is true. The result is not used.
   virtual ObjectPtr QueryData(const Variant& mode, bool option) = 0;
-  // Reads the range of the specification that owns `attributes` again.
+  // Reads the range of the query specification that owns `attributes` again.
   virtual void RereadSpec(const SpecAttributesPtr& attributes) = 0;
   // The provider the worksheet query object is given before a re-query.
   virtual DataProviderPtr DataProvider() = 0;

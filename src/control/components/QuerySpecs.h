@@ -16,7 +16,7 @@ class QuerySpecs : public Object {
   // A number selects by 1-based position (the newest specification is at
   // Count), a text by specification name. Raises when nothing matches.
   virtual QuerySpecPtr Item(const Variant& positionOrName) = 0;
-  // Removes the specification whose name is `name`; raises when none is.
+  // Removes the query specification whose name is `name`; raises when none is.
   virtual void Remove(const std::string& name) = 0;
   // Every specification in collection order, taken when called.
   virtual std::vector<QuerySpecPtr> Items() const = 0;

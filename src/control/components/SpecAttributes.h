@@ -13,7 +13,7 @@ namespace velkor::component {
 
 class SpecAttributes : public Object {
  public:
-  // The attribute with that key; raises when the specification has none.
+  // The attribute with that key; raises when the query specification has none.
   virtual SpecAttributePtr Item(std::int32_t key) = 0;
   // Adds an attribute with a text value.
   virtual SpecAttributePtr Add(std::int32_t key, const std::string& value) = 0;
