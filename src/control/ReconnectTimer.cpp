@@ -51,7 +51,9 @@ void ExcelTrendWizard::Timer1_Timer() {
     if (m_objExcelDC) {
       bSourcesBound = true;
     } else if (!ExcelDcName.empty()) {
-      run([&] { m_objExcelDC.Assign(As<component::ExcelDataControl>(GetObjectByName(ExcelDcName))); });
+      run([&] {
+        m_objExcelDC.Assign(As<component::ExcelDataControl>(GetObjectByName(ExcelDcName)));
+      });
       run([&] { Deref(m_objExcelDC.get()).SetFirstSwitch(true); });
       run([&] { Deref(m_objExcelDC.get()).SetSecondSwitch(true); });
       bSourcesBound = true;

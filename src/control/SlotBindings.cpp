@@ -148,9 +148,9 @@ std::span<const Binding> AccessorBindings() {
 const std::vector<Binding>& AllBindings() {
   static const std::vector<Binding> all = [] {
     std::vector<Binding> out;
-    for (auto group : {AccessorBindings(), LifecycleBindings(), QuerySpecBindings(),
-                       TimeRangeBindings(), WizardBindings(), InsertBindings(), SyncBindings(),
-                       CommandBindings()})
+    for (auto group :
+         {AccessorBindings(), LifecycleBindings(), QuerySpecBindings(), TimeRangeBindings(),
+          WizardBindings(), InsertBindings(), SyncBindings(), CommandBindings()})
       out.insert(out.end(), group.begin(), group.end());
     return out;
   }();

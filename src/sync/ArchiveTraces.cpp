@@ -74,9 +74,8 @@ std::int32_t ArchiveSpecCount(ExcelTrendWizard& c) {
 // failures itself; a spec that did not arrive tells them all apart.
 bool AddArchiveSpec(ExcelTrendWizard& c, std::string server, std::string tag) {
   const std::int32_t before = ArchiveSpecCount(c);
-  if (!TryStep([&] {
-        ZaltAddQuerySpec(c, server, tag, Variant("*-8H"), Variant("*"), Variant(""));
-      }))
+  if (!TryStep(
+          [&] { ZaltAddQuerySpec(c, server, tag, Variant("*-8H"), Variant("*"), Variant("")); }))
     return false;
   return before >= 0 && ArchiveSpecCount(c) == before + 1;
 }

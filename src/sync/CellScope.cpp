@@ -71,7 +71,8 @@ class EditedRange : public CellScope {
       if (!book || book->Name() != bookName_) return;
       const std::string sheet = SheetNameOf(c, ref);
       if ((timeCell && sheet.empty()) || sheet != sheetName_) return;
-      auto cell = Deref(Deref(book->Worksheets()).Item(Variant(sheet))).Range(Variant(AddressOf(ref)));
+      auto cell =
+          Deref(Deref(book->Worksheets()).Item(Variant(sheet))).Range(Variant(AddressOf(ref)));
       if (!Deref(gAppExcel).Intersect(target_, cell)) return;
       read.kind = Kind::Value;
       TryStep([&] { read.value = Deref(cell).Value(); });

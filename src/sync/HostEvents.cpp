@@ -2,8 +2,8 @@
 
 #include "control/ExcelTrendWizard.h"
 #include "platform/Conversions.h"
-#include "platform/host/HostModel.h"
 #include "platform/VbString.h"
+#include "platform/host/HostModel.h"
 #include "support/ErrorHandling.h"
 #include "sync/ArchiveTraces.h"
 #include "sync/CellScope.h"

@@ -25,7 +25,8 @@ double ActiveCellsHeight() {
 
 double FirstRowWidth(host::Range& range) {
   double width = 0.0;
-  for (std::int32_t i = 1; i <= range.ColumnsCount(); ++i) width += Deref(range.Cells(1, i)).Width();
+  for (std::int32_t i = 1; i <= range.ColumnsCount(); ++i)
+    width += Deref(range.Cells(1, i)).Width();
   return width;
 }
 

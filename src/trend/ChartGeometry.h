@@ -14,7 +14,7 @@ class ExcelTrendWizard;
 struct ChartBox {
   Variant top;
   Variant left;
-  Variant width;   // -1 with height -1: move without resizing
+  Variant width;  // -1 with height -1: move without resizing
   Variant height;
   bool KeepsSize() const;
 };

@@ -20,14 +20,15 @@ std::int32_t SpecCount(DataControl& dc) {
 // An already connected data control is looked up first: the chart may have
 // kept it from an earlier insertion. Both the look-up and the add ignore
 // every error on that path.
-void ConnectSource(ExcelTrendWizard& c, const std::string& name, bool& connected,
-                   Statements& run) {
+void ConnectSource(ExcelTrendWizard& c, const std::string& name, bool& connected, Statements& run) {
   if (connected) {
     component::DataSourcePtr source;
     TryStep([&] { source = c.m_objTrend->DataSources()->Item(name); });
     if (!source) TryStep([&] { c.m_objTrend->DataSources()->Add(name, Variant::Missing(), true); });
   } else {
-    run([&] { Deref(Deref(c.m_objTrend.get()).DataSources()).Add(name, Variant::Missing(), true); });
+    run([&] {
+      Deref(Deref(c.m_objTrend.get()).DataSources()).Add(name, Variant::Missing(), true);
+    });
   }
   connected = true;
 }

@@ -8,10 +8,10 @@
 #include "control/components/ProgIds.h"
 #include "model/CellReference.h"
 #include "model/OptionalArgument.h"
-#include "model/WorkbookIndex.h"
 #include "model/TraceInfoXml.h"
 #include "model/Traces.h"
 #include "model/UniqueControlName.h"
+#include "model/WorkbookIndex.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/VbString.h"
@@ -35,8 +35,7 @@ struct Target {
 };
 
 // Step 1: no sheet named and no chart yet: the chart gets a sheet of its own.
-void PrepareSheetArgument(ExcelTrendWizard& c, Variant& wsName, Target& target,
-                          Statements& run) {
+void PrepareSheetArgument(ExcelTrendWizard& c, Variant& wsName, Target& target, Statements& run) {
   if (!IsMissingOrEmpty(wsName).AsBool()) return;
   wsName = Variant("");
   if (c.m_objTrend) return;
@@ -59,14 +58,13 @@ bool ResolveTarget(ExcelTrendWizard& c, const Variant& wsName, Target& target, S
   run([&] { target.workbook = Deref(app.Workbooks()).Item(Variant(index)); });
   const std::string sheetName = GetSheetName(ref);
   auto& book = Deref(target.workbook);
-  target.worksheet = sheetName.empty() ? book.ActiveSheet()
-                                       : Deref(book.Worksheets()).Item(Variant(sheetName));
+  target.worksheet =
+      sheetName.empty() ? book.ActiveSheet() : Deref(book.Worksheets()).Item(Variant(sheetName));
   return true;
 }
 
 // Step 6: the first insertion creates, names and sets up the chart.
-void CreateChart(ExcelTrendWizard& c, const Target& target, const ChartBox& box,
-                 Statements& run) {
+void CreateChart(ExcelTrendWizard& c, const Target& target, const ChartBox& box, Statements& run) {
   std::string languageId = c.LanguageID;
   const std::string name = ComposeUniqueCtlName(kChartBaseName, target.worksheet, languageId);
   auto object = Deref(Deref(target.worksheet).OLEObjects())

@@ -32,11 +32,11 @@ class RecordingBag : public sim::SimPropertyBag {
 };
 
 const std::vector<std::string> kWriteOrder = {
-    "WizardControlName", "TrendName",       "ExcelDcName",         "ZaltArcDCName",
-    "TrendSheetName",    "bZaltArcDCRemoved", "bExcelDCRemoved",   "bExcelDcConnected",
-    "bZaltArcDcConnected", "strStartTime",  "strEndTime",          "tglStartTime",
-    "tglEndTime",        "strtxtStartTime", "strtxtEndTime",       "bFirstSetTime",
-    "TrendPosition",     "TraceInfoXML",    "TrendTitle"};
+    "WizardControlName",   "TrendName",         "ExcelDcName",     "ZaltArcDCName",
+    "TrendSheetName",      "bZaltArcDCRemoved", "bExcelDCRemoved", "bExcelDcConnected",
+    "bZaltArcDcConnected", "strStartTime",      "strEndTime",      "tglStartTime",
+    "tglEndTime",          "strtxtStartTime",   "strtxtEndTime",   "bFirstSetTime",
+    "TrendPosition",       "TraceInfoXML",      "TrendTitle"};
 
 class PersistenceTest : public TrendHost {
  protected:
@@ -77,8 +77,9 @@ TEST_F(PersistenceTest, TheDefaultNameReadsBackInItsOtherSpelling) {
 TEST_F(PersistenceTest, EveryKeyRoundTripsWithAwkwardValues) {
   std::mt19937 random(20261207);
   const std::string texts[] = {"<a&b>\"'", "Größe °C Ω", "", "  blanks  ", "\\\\srv\\tag"};
-  const Variant times[] = {Variant("*-8H"), Variant(2.5), Variant(DateValue{46363.25}),
-                           Variant(true), Variant(std::int32_t{7}), Variant("")};
+  const Variant times[] = {
+      Variant("*-8H"),          Variant(2.5), Variant(DateValue{46363.25}), Variant(true),
+      Variant(std::int32_t{7}), Variant("")};
   for (int round = 0; round < 20; ++round) {
     auto text = [&] { return texts[random() % std::size(texts)]; };
     auto flag = [&] { return random() % 2 == 0; };

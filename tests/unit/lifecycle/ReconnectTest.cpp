@@ -24,8 +24,11 @@ class ReconnectTest : public TrendHost {
     driver.Save("Book1", file);
     EXPECT_TRUE(driver.Close("trend.json"));
     driver.Open(file);
-    return ControlOf(app->ActiveWorkbook()->Worksheets()->Item(Variant("Sheet1"))
-                         ->OLEObjects()->Item(Variant("ExcelTrendWizard1")));
+    return ControlOf(app->ActiveWorkbook()
+                         ->Worksheets()
+                         ->Item(Variant("Sheet1"))
+                         ->OLEObjects()
+                         ->Item(Variant("ExcelTrendWizard1")));
   }
 
   static bool Connected(ExcelTrendWizard& c) { return c.Timer_Connect().AsBool(); }

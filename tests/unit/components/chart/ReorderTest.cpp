@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "platform/ErrorNumbers.h"
 #include "sim/components/chart/ReorderRule.h"
 #include "unit/components/chart/ChartFixture.h"
@@ -13,6 +15,11 @@ struct ReorderCase {
   std::vector<std::int32_t> entries;
   std::vector<std::size_t> expected;  // 0-based current positions, new order
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const ReorderCase& c, std::ostream* os) {
+  *os << c.what;
+}
 
 class ReorderRuleTest : public ::testing::TestWithParam<ReorderCase> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "platform/ErrorNumbers.h"
 #include "platform/host/OLEObject.h"
 #include "platform/host/OLEObjects.h"
@@ -17,6 +19,11 @@ struct MergeCase {
   std::vector<std::string> series;  // of source "A"
   std::vector<sim::TraceKey> after;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const MergeCase& c, std::ostream* os) {
+  *os << c.what;
+}
 
 class TraceMergeTest : public ::testing::TestWithParam<MergeCase> {};
 
