@@ -24,6 +24,7 @@ class RecordingBag : public sim::SimPropertyBag {
   void WriteProperty(std::string_view name, const Variant& value,
                      const Variant& defaultValue) override {
     writes.emplace_back(name);
+    if (name == failingKey) throw VbError(err::kTypeMismatch);
     SimPropertyBag::WriteProperty(name, value, defaultValue);
   }
   std::vector<std::string> reads;
@@ -147,6 +148,19 @@ TEST_F(PersistenceTest, AKeyThatFailsToReadDoesNotLoseTheKeysAfterIt) {
   sim::SimPropertyBag resaved;
   again->WriteProperties(resaved);
   EXPECT_TRUE(resaved.Contains("TraceInfoXML"));
+}
+
+TEST_F(PersistenceTest, AFailedWriteKeepsTheKeysWrittenBeforeIt) {
+  control->TrendName = "ZaltTrend1_Sheet1";
+  control->TraceInfo = "<traceinfo/>";
+  RecordingBag bag;
+  bag.failingKey = "strStartTime";
+  control->WriteProperties(bag);
+  EXPECT_EQ(bag.writes.back(), "strStartTime");  // the write ended there
+  EXPECT_TRUE(bag.Contains("TrendName"));
+  EXPECT_FALSE(bag.Contains("TraceInfoXML"));
+  ASSERT_EQ(Reports().size(), 1u);
+  EXPECT_NE(Reports()[0].find(" UserControl_WriteProperties"), std::string::npos);
 }
 
 TEST_F(PersistenceTest, ReadingTakesTheHostsLanguage) {
