@@ -23,7 +23,10 @@ namespace fs = std::filesystem;
 // A fresh folder under the system's temporary folder.
 fs::path FreshFolder() {
   std::string pattern = (fs::temp_directory_path() / "velkor-run-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw CLI::RuntimeError("cannot create an output folder", 2);
+  if (!mkdtemp(pattern.data())) {
+    std::cerr << "velkor run: cannot create an output folder\n";
+    throw CLI::RuntimeError(2);
+  }
   return pattern;
 }
 
@@ -31,8 +34,10 @@ fs::path OutputFolder(const std::string& given) {
   if (given.empty()) return FreshFolder();
   std::error_code ec;
   fs::create_directories(given, ec);
-  if (ec || !fs::is_directory(given))
-    throw CLI::RuntimeError("cannot use '" + given + "' as the output folder", 2);
+  if (ec || !fs::is_directory(given)) {
+    std::cerr << "velkor run: cannot use '" << given << "' as the output folder\n";
+    throw CLI::RuntimeError(2);
+  }
   return given;
 }
 

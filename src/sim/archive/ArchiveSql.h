@@ -1,5 +1,5 @@
 // The SQL of the archive database: its schema and the statements the store
-// runs. docs/archive-schema.md describes the tables.
+// runs. docs/archive.md describes the tables.
 #pragma once
 
 #include <string_view>
