@@ -2,7 +2,7 @@
 
 #include "sim/components/library/BagFields.h"
 #include "sim/components/library/SimDataObject.h"
-#include "sim/components/library/SpecPersistence.h"
+#include "sim/components/library/QuerySpecPersistence.h"
 
 namespace velkor::sim {
 

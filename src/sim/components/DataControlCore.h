@@ -12,7 +12,7 @@
 #include "platform/host/PropertyBag.h"
 #include "sim/components/DataFeed.h"
 #include "sim/components/library/SimQueryObject.h"
-#include "sim/components/library/SpecStore.h"
+#include "sim/components/library/QuerySpecStore.h"
 
 namespace velkor::sim {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "sim/inspect/WorkbookInspection.h"
+#include "sim/examine/WorkbookExamination.h"
 
 namespace velkor::sim::demo {
 

@@ -7,10 +7,10 @@
 #include "platform/VbString.h"
 #include "sim/components/ArchiveSource.h"
 #include "sim/components/archive/ArchiveQuery.h"
-#include "sim/components/archive/ArchiveSpecKeys.h"
+#include "sim/components/archive/QuerySpecKeys.h"
 #include "sim/components/library/BagFields.h"
 #include "sim/components/library/DataMode.h"
-#include "sim/components/library/SimQuerySpecs.h"
+#include "sim/components/library/QuerySpecList.h"
 
 namespace velkor::sim {
 

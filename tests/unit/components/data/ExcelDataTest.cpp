@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "control/components/QuerySpecs.h"
-#include "control/components/SpecAttribute.h"
-#include "control/components/SpecAttributes.h"
+#include "control/components/QuerySpecAttribute.h"
+#include "control/components/QuerySpecAttributes.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/host/OLEObject.h"

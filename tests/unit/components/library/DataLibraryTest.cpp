@@ -8,9 +8,9 @@
 #include "platform/ErrorNumbers.h"
 #include "sim/VirtualNow.h"
 #include "sim/components/library/SimQueryObject.h"
-#include "sim/components/library/SimQuerySpecs.h"
+#include "sim/components/library/QuerySpecList.h"
 #include "sim/components/library/SimTimeObject.h"
-#include "sim/components/library/SpecPersistence.h"
+#include "sim/components/library/QuerySpecPersistence.h"
 #include "sim/host/SimPropertyBag.h"
 #include "unit/platform/RaisedNumber.h"
 

@@ -1,4 +1,4 @@
-#include "sim/components/library/SpecPersistence.h"
+#include "sim/components/library/QuerySpecPersistence.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "sim/components/library/SimQuerySpecs.h"
+#include "sim/components/library/QuerySpecList.h"
 
 #include "model/LateBound.h"
 #include "platform/Conversions.h"

@@ -9,8 +9,8 @@
 #include "platform/Variant.h"
 #include "sim/MemoryLogSink.h"
 #include "sim/host/WorkbookData.h"
-#include "sim/inspect/PersistedKeys.h"
-#include "sim/inspect/TraceTable.h"
+#include "sim/examine/PersistedKeys.h"
+#include "sim/examine/TraceTable.h"
 
 namespace velkor::sim::inspect {
 

@@ -16,7 +16,7 @@
 #include "sim/host/FileFormatError.h"
 #include "sim/host/VariantJson.h"
 #include "sim/host/WorkbookJson.h"
-#include "sim/inspect/WorkbookInspection.h"
+#include "sim/examine/WorkbookExamination.h"
 
 namespace velkor::cli {
 

@@ -1,4 +1,4 @@
-#include "sim/inspect/WorkbookInspection.h"
+#include "sim/examine/WorkbookExamination.h"
 
 #include <algorithm>
 #include <optional>

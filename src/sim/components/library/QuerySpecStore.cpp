@@ -1,4 +1,4 @@
-#include "sim/components/library/SpecStore.h"
+#include "sim/components/library/QuerySpecStore.h"
 
 #include <algorithm>
 

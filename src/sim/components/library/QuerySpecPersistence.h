@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/host/PropertyBag.h"
-#include "sim/components/library/SimQuerySpec.h"
+#include "sim/components/library/QuerySpecObject.h"
 
 namespace velkor::sim {
 

@@ -1,4 +1,4 @@
-#include "sim/components/library/SimQuerySpec.h"
+#include "sim/components/library/QuerySpecObject.h"
 
 #include "model/LateBound.h"
 #include "platform/Conversions.h"

@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "control/components/SpecAttributes.h"
-#include "sim/components/library/SimSpecAttribute.h"
+#include "control/components/QuerySpecAttributes.h"
+#include "sim/components/library/QuerySpecAttributeObject.h"
 
 namespace velkor::sim {
 

@@ -1,4 +1,4 @@
-#include "sim/inspect/TraceTable.h"
+#include "sim/examine/TraceTable.h"
 
 #include <utility>
 

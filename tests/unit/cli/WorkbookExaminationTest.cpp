@@ -6,7 +6,7 @@
 
 #include "model/Traces.h"
 #include "sim/SimServices.h"
-#include "sim/inspect/WorkbookInspection.h"
+#include "sim/examine/WorkbookExamination.h"
 
 namespace velkor::sim::inspect {
 namespace {

@@ -1,4 +1,4 @@
-#include "sim/components/library/SimSpecAttribute.h"
+#include "sim/components/library/QuerySpecAttributeObject.h"
 
 #include "model/LateBound.h"
 

@@ -1,4 +1,4 @@
-#include "sim/inspect/PersistedKeys.h"
+#include "sim/examine/PersistedKeys.h"
 
 #include <string>
 #include <vector>

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "control/components/QuerySpec.h"
-#include "sim/components/library/SimSpecAttributes.h"
+#include "sim/components/library/QuerySpecAttributeList.h"
 #include "sim/render/TrendPicture.h"
 
 namespace velkor::sim {

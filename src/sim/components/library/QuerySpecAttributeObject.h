@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "control/components/SpecAttribute.h"
+#include "control/components/QuerySpecAttribute.h"
 
 namespace velkor::sim {
 
