@@ -1,5 +1,7 @@
 #include "sim/ScriptedMessageBox.h"
 
+#include "sim/FaultPoints.h"
+
 namespace velkor::sim {
 
 namespace {
@@ -40,6 +42,7 @@ std::int32_t DefaultButtonResult(std::int32_t type) {
 
 std::int32_t ScriptedMessageBox::Popup(const std::string& text, std::int32_t secondsToWait,
                                        const std::string& title, std::int32_t type) {
+  ThrowIfArmed("MessageBox.Popup");
   std::int32_t answer = DefaultButtonResult(type);
   if (!answers_.empty()) {
     answer = answers_.front();

@@ -5,6 +5,7 @@
 #include "control/ExcelTrendWizard.h"
 #include "control/components/ProgIds.h"
 #include "platform/os/OsServices.h"
+#include "sim/FaultPoints.h"
 #include "sim/LanguageLibrary.h"
 #include "sim/ShellObject.h"
 #include "sim/components/RegisterDataComponents.h"
@@ -81,6 +82,7 @@ SimServices InstallSimServices(const SimOptions& options) {
   os::InstallOsServices(std::move(services));
   ResetThreadLanguage();
   ClearTagSearchScript();
+  ClearFaults();
   return sim;
 }
 

@@ -54,10 +54,10 @@ struct SimServices {
 std::filesystem::path SimDataDir();
 
 // Installs fresh stand-ins for the calling thread, replacing whatever it had,
-// and drops the thread's current language object and scripted tag searches,
-// so that each installation starts like a new host session. Registers
-// "WScript.Shell", "Velkor.ResourceStrings", the tag-search dialog and the
-// language libraries.
+// and drops the thread's current language object, scripted tag searches and
+// armed faults (FaultPoints.h), so that each installation starts like a new
+// host session. Registers "WScript.Shell", "Velkor.ResourceStrings", the
+// tag-search dialog and the language libraries.
 SimServices InstallSimServices(const SimOptions& options = {});
 
 }  // namespace velkor::sim

@@ -4,6 +4,7 @@
 
 #include "platform/ErrorNumbers.h"
 #include "platform/VbString.h"
+#include "sim/FaultPoints.h"
 #include "sim/host/FormulaConversion.h"
 #include "sim/host/SimCollections.h"
 #include "sim/host/SimRange.h"
@@ -26,9 +27,13 @@ std::shared_ptr<SimApplication> SimApplication::Self() {
   return std::static_pointer_cast<SimApplication>(shared_from_this());
 }
 
-host::WorkbooksPtr SimApplication::Workbooks() { return workbooks_; }
+host::WorkbooksPtr SimApplication::Workbooks() {
+  return workbooks_;
+}
 
-host::WorkbookPtr SimApplication::ActiveWorkbook() { return ActiveBook(); }
+host::WorkbookPtr SimApplication::ActiveWorkbook() {
+  return ActiveBook();
+}
 
 host::WorksheetPtr SimApplication::ActiveSheet() {
   auto book = ActiveBook();
@@ -60,6 +65,7 @@ Variant SimApplication::ConvertFormula(const Variant& formula, std::int32_t from
 }
 
 Variant SimApplication::Run(std::string_view macro, std::vector<Variant> args) {
+  ThrowIfArmed("Application.Run");
   if (cellEditMode_) Raise(err::kAppDefined, "Run", "The macro cannot run while a cell is edited.");
   auto it = macros_.find(vb::UCase(macro));
   if (it == macros_.end())
@@ -68,7 +74,9 @@ Variant SimApplication::Run(std::string_view macro, std::vector<Variant> args) {
   return macroFn(args);
 }
 
-host::LanguageSettingsPtr SimApplication::LanguageSettings() { return languageSettings_; }
+host::LanguageSettingsPtr SimApplication::LanguageSettings() {
+  return languageSettings_;
+}
 
 void SimApplication::SetSheetsInNewWorkbook(std::int32_t count) {
   if (count < 1 || count > 255) Raise(err::kAppDefined);

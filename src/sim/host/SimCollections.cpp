@@ -2,6 +2,7 @@
 
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
+#include "sim/FaultPoints.h"
 #include "sim/host/SimApplication.h"
 #include "sim/host/SimOLEObject.h"
 #include "sim/host/SimRange.h"
@@ -48,13 +49,16 @@ std::int32_t SimWorkbooks::Count() const {
 }
 
 host::WorkbookPtr SimWorkbooks::Item(const Variant& index) {
+  ThrowIfArmed("Workbooks.Item");
   auto app = App();
   return ItemOf(
       app->Books(), index, [&](const std::string& n) { return app->FindBook(n); },
       [] { Raise(err::kSubscriptOutOfRange); });
 }
 
-host::WorkbookPtr SimWorkbooks::Add() { return App()->AddBook(); }
+host::WorkbookPtr SimWorkbooks::Add() {
+  return App()->AddBook();
+}
 
 host::WorkbookPtr SimWorkbooks::Open(std::string_view path) {
   return App()->OpenBook(std::string(path));
@@ -73,20 +77,29 @@ std::int32_t SimWorksheets::Count() const {
 }
 
 host::WorksheetPtr SimWorksheets::Item(const Variant& index) {
+  ThrowIfArmed("Worksheets.Item");
   return ItemOf(
       book_->Sheets(), index, [&](const std::string& n) { return book_->FindSheet(n); },
       [] { Raise(err::kSubscriptOutOfRange); });
 }
 
-host::WorksheetPtr SimWorksheets::Add() { return book_->AddSheet(); }
+host::WorksheetPtr SimWorksheets::Add() {
+  ThrowIfArmed("Worksheets.Add");
+  return book_->AddSheet();
+}
 
 std::vector<host::WorksheetPtr> SimWorksheets::Enumerate() {
+  ThrowIfArmed("Worksheets.Enumerate");
   return Snapshot<host::Worksheet>(book_->Sheets());
 }
 
 host::OLEObjectPtr SimOLEObjects::Add(std::string_view classType, const Variant& left,
                                       const Variant& top, const Variant& width,
                                       const Variant& height) {
+  ThrowIfArmed("OLEObjects.Add");
+  if (sheet_->IsProtected())
+    Raise(err::kAppDefined, {},
+          "The sheet '" + sheet_->Name() + "' is protected. Unprotect it to insert objects.");
   auto corner = sheet_->RangeAt(sheet_->ActiveCellArea());
   ObjectGeometry geometry{GeometryValue(left, corner->Left()), GeometryValue(top, corner->Top()),
                           GeometryValue(width, kDefaultObjectSize),
@@ -102,13 +115,14 @@ host::OLEObjectPtr SimOLEObjects::Item(const Variant& index) {
   return ItemOf(
       sheet_->Objects(), index, [&](const std::string& n) { return sheet_->FindObject(n); },
       [&] {
-        Raise(err::kAppDefined, {},
-              "Unable to get the OLEObject '" + CStr(index) + "' on sheet '" + sheet_->Name() +
-                  "'.");
+        Raise(
+            err::kAppDefined, {},
+            "Unable to get the OLEObject '" + CStr(index) + "' on sheet '" + sheet_->Name() + "'.");
       });
 }
 
 std::vector<host::OLEObjectPtr> SimOLEObjects::Enumerate() {
+  ThrowIfArmed("OLEObjects.Enumerate");
   return Snapshot<host::OLEObject>(sheet_->Objects());
 }
 

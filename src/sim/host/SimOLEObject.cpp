@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "platform/ErrorNumbers.h"
+#include "sim/FaultPoints.h"
 #include "sim/host/SimApplication.h"
 #include "sim/host/SimControlSite.h"
 #include "sim/host/SimWorkbook.h"
@@ -16,8 +17,8 @@ namespace {
 }
 }  // namespace
 
-SimOLEObject::SimOLEObject(std::weak_ptr<SimWorksheet> sheet, std::string progId,
-                           std::string name, ObjectPtr object, const ObjectGeometry& geometry,
+SimOLEObject::SimOLEObject(std::weak_ptr<SimWorksheet> sheet, std::string progId, std::string name,
+                           ObjectPtr object, const ObjectGeometry& geometry,
                            std::int32_t windowHandle)
     : sheet_(std::move(sheet)),
       progId_(std::move(progId)),
@@ -56,6 +57,7 @@ ObjectPtr SimOLEObject::Object() {
 }
 
 void SimOLEObject::Delete() {
+  ThrowIfArmed("OLEObject.Delete");
   Live();
   Shutdown();
 }
@@ -70,10 +72,18 @@ void SimOLEObject::SetGeometry(double ObjectGeometry::*field, double points, boo
   if (auto control = Control()) control->Resize();
 }
 
-void SimOLEObject::SetTop(double points) { SetGeometry(&ObjectGeometry::top, points, false); }
-void SimOLEObject::SetLeft(double points) { SetGeometry(&ObjectGeometry::left, points, false); }
-void SimOLEObject::SetWidth(double points) { SetGeometry(&ObjectGeometry::width, points, true); }
-void SimOLEObject::SetHeight(double points) { SetGeometry(&ObjectGeometry::height, points, true); }
+void SimOLEObject::SetTop(double points) {
+  SetGeometry(&ObjectGeometry::top, points, false);
+}
+void SimOLEObject::SetLeft(double points) {
+  SetGeometry(&ObjectGeometry::left, points, false);
+}
+void SimOLEObject::SetWidth(double points) {
+  SetGeometry(&ObjectGeometry::width, points, true);
+}
+void SimOLEObject::SetHeight(double points) {
+  SetGeometry(&ObjectGeometry::height, points, true);
+}
 
 bool SimOLEObject::Visible() const {
   Live();
@@ -112,9 +122,9 @@ void SimOLEObject::Embed(const PropertyList* saved) {
     return;
   }
   auto sheet = Sheet();
-  site_ = std::make_shared<SimControlSite>(
-      std::static_pointer_cast<SimOLEObject>(shared_from_this()), sheet ? sheet->App() : nullptr,
-      windowHandle_);
+  site_ =
+      std::make_shared<SimControlSite>(std::static_pointer_cast<SimOLEObject>(shared_from_this()),
+                                       sheet ? sheet->App() : nullptr, windowHandle_);
   control->SetSite(site_);
   control->Initialize();
   if (saved) {

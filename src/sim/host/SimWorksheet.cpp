@@ -8,6 +8,7 @@
 #include "platform/VbString.h"
 #include "platform/host/HostConstants.h"
 #include "platform/os/ObjectFactory.h"
+#include "sim/FaultPoints.h"
 #include "sim/host/SheetNames.h"
 #include "sim/host/SheetReference.h"
 #include "sim/host/SimApplication.h"
@@ -95,15 +96,20 @@ void SimWorksheet::SetName(std::string_view name) {
   MarkDirty();
 }
 
-host::WorkbookPtr SimWorksheet::Parent() { return Book(); }
+host::WorkbookPtr SimWorksheet::Parent() {
+  return Book();
+}
 
-host::ApplicationPtr SimWorksheet::Application() { return App(); }
+host::ApplicationPtr SimWorksheet::Application() {
+  return App();
+}
 
 std::shared_ptr<SimRange> SimWorksheet::RangeAt(const CellArea& area) {
   return std::make_shared<SimRange>(Self(), area);
 }
 
 host::RangePtr SimWorksheet::Range(const Variant& address) {
+  ThrowIfArmed("Worksheet.Range");
   const std::string text = address.IsString() ? address.AsString() : CStr(address);
   auto ref = ParseSheetReference(text);
   // A sheet prefix is allowed only when it names this sheet.
@@ -114,8 +120,9 @@ host::RangePtr SimWorksheet::Range(const Variant& address) {
 }
 
 host::RangePtr SimWorksheet::Cells(std::int32_t row, std::int32_t column) {
-  if (!IsValidCell(row, column)) RaiseHost("Cells(" + std::to_string(row) + ", " +
-                                           std::to_string(column) + ") lies outside the sheet.");
+  if (!IsValidCell(row, column))
+    RaiseHost("Cells(" + std::to_string(row) + ", " + std::to_string(column) +
+              ") lies outside the sheet.");
   return RangeAt(CellArea{row, column, row, column});
 }
 
@@ -150,7 +157,9 @@ void SimWorksheet::SetRowHeight(std::int32_t row, double points) {
   MarkDirty();
 }
 
-host::OLEObjectsPtr SimWorksheet::OLEObjects() { return std::make_shared<SimOLEObjects>(Self()); }
+host::OLEObjectsPtr SimWorksheet::OLEObjects() {
+  return std::make_shared<SimOLEObjects>(Self());
+}
 
 Variant SimWorksheet::CellValue(std::int32_t row, std::int32_t column) const {
   auto it = cells_.find({row, column});
@@ -184,8 +193,7 @@ std::string SimWorksheet::DefaultObjectName(std::string_view progId) const {
 
 std::shared_ptr<SimOLEObject> SimWorksheet::AddObject(std::string_view progId,
                                                       const ObjectGeometry& geometry,
-                                                      std::string name,
-                                                      const PropertyList* saved) {
+                                                      std::string name, const PropertyList* saved) {
   auto app = App();
   if (!app) RaiseHost("The sheet's workbook has been closed.");
   CheckSize(geometry.width);

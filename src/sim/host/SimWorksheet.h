@@ -55,6 +55,10 @@ class SimWorksheet : public host::Worksheet {
   std::shared_ptr<SimWorksheet> Self();
   std::shared_ptr<SimRange> RangeAt(const CellArea& area);
   void SetCodeName(std::string codeName) { codeName_ = std::move(codeName); }
+  // A protected sheet refuses OLEObjects.Add with 1004; objects loaded with
+  // its workbook still arrive.
+  bool IsProtected() const { return protected_; }
+  void SetProtected(bool isProtected) { protected_ = isProtected; }
 
   // Cells, without events. Numbers are stored as Double, as the host stores
   // them; Empty, Null and "" clear the cell; an object or array raises 13.
@@ -91,6 +95,7 @@ class SimWorksheet : public host::Worksheet {
   AxisSizes rows_;
   CellArea activeCell_;
   std::vector<std::shared_ptr<SimOLEObject>> objects_;
+  bool protected_ = false;
 };
 
 }  // namespace velkor::sim

@@ -31,10 +31,11 @@ struct SheetData {
   std::string name;
   std::string codeName;
   CellArea activeCell;
-  std::vector<CellData> cells;  // non-empty cells, row by row
+  std::vector<CellData> cells;                  // non-empty cells, row by row
   std::map<std::int32_t, double> columnWidths;  // only those that differ from the default
   std::map<std::int32_t, double> rowHeights;
   std::vector<OleObjectData> objects;  // z-order
+  bool isProtected = false;            // refuses new OLE objects
 };
 
 struct WorkbookData {

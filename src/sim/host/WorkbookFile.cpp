@@ -31,9 +31,11 @@ std::string Normalized(const std::string& path) {
 }
 
 SheetData CaptureSheet(SimWorksheet& sheet) {
-  SheetData out{sheet.Name(), sheet.CodeName(), sheet.ActiveCellArea(), {},
-                sheet.Columns().Custom(), sheet.Rows().Custom(), {}};
-  for (const auto& [cell, value] : sheet.CellMap()) out.cells.push_back({cell.first, cell.second, value});
+  SheetData out{sheet.Name(), sheet.CodeName(),         sheet.ActiveCellArea(),
+                {},           sheet.Columns().Custom(), sheet.Rows().Custom(),
+                {},           sheet.IsProtected()};
+  for (const auto& [cell, value] : sheet.CellMap())
+    out.cells.push_back({cell.first, cell.second, value});
   for (const auto& object : std::vector(sheet.Objects())) {
     const auto& g = object->Geometry();
     out.objects.push_back({object->ProgID(), object->RawName(), g.left, g.top, g.width, g.height,
@@ -47,11 +49,13 @@ void FillSheet(SimWorksheet& sheet, const SheetData& data) {
   for (const auto& [row, height] : data.rowHeights) sheet.SetRowHeight(row, height);
   for (const auto& cell : data.cells) sheet.SetCellValue(cell.row, cell.column, cell.value);
   sheet.SetActiveCell(data.activeCell);
+  sheet.SetProtected(data.isProtected);
 }
 
 void EmbedObjects(SimWorksheet& sheet, const SheetData& data) {
   for (const auto& o : data.objects) {
-    auto frame = sheet.AddObject(o.progId, {o.left, o.top, o.width, o.height}, o.name, &o.properties);
+    auto frame =
+        sheet.AddObject(o.progId, {o.left, o.top, o.width, o.height}, o.name, &o.properties);
     if (!o.visible) frame->SetVisible(false);
   }
 }
@@ -87,11 +91,13 @@ std::shared_ptr<SimWorkbook> BuildBook(SimApplication& app, const std::string& p
 // workbook again so that no control of it stays behind.
 void EmbedAll(SimWorkbook& book, const WorkbookData& data, const std::string& path) {
   try {
-    for (std::size_t i = 0; i < data.sheets.size(); ++i) EmbedObjects(*book.Sheets()[i], data.sheets[i]);
+    for (std::size_t i = 0; i < data.sheets.size(); ++i)
+      EmbedObjects(*book.Sheets()[i], data.sheets[i]);
   } catch (...) {
     VbError error = CurrentError();
     book.Shutdown();
-    throw VbError(error.number(), "Cannot open '" + path + "': " + error.description(), "Workbooks");
+    throw VbError(error.number(), "Cannot open '" + path + "': " + error.description(),
+                  "Workbooks");
   }
 }
 

@@ -103,7 +103,8 @@ OleObjectData OleObject(const Json& j, const std::string& path) {
   out.top = number("top");
   out.width = number("width");
   out.height = number("height");
-  if (const Json* v = json::Optional(j, "visible")) out.visible = json::Boolean(*v, Child(path, "visible"));
+  if (const Json* v = json::Optional(j, "visible"))
+    out.visible = json::Boolean(*v, Child(path, "visible"));
   out.properties = Properties(json::Optional(j, "properties"), Child(path, "properties"));
   return out;
 }
@@ -116,7 +117,10 @@ SheetData Sheet(const Json& j, const std::string& path) {
   if (const Json* v = json::Optional(j, "codeName"))
     out.codeName = json::String(*v, Child(path, "codeName"));
   if (const Json* v = json::Optional(j, "activeCell"))
-    out.activeCell = SingleCell(json::String(*v, Child(path, "activeCell")), Child(path, "activeCell"));
+    out.activeCell =
+        SingleCell(json::String(*v, Child(path, "activeCell")), Child(path, "activeCell"));
+  if (const Json* v = json::Optional(j, "protected"))
+    out.isProtected = json::Boolean(*v, Child(path, "protected"));
   out.columnWidths = Sizes(json::Optional(j, "columnWidths"), Child(path, "columnWidths"), true);
   out.rowHeights = Sizes(json::Optional(j, "rowHeights"), Child(path, "rowHeights"), false);
   out.cells = Cells(json::Optional(j, "cells"), Child(path, "cells"));
@@ -124,7 +128,8 @@ SheetData Sheet(const Json& j, const std::string& path) {
     const std::string at = Child(path, "oleObjects");
     for (std::size_t i = 0; i < json::Array(*objects, at).size(); ++i)
       out.objects.push_back(OleObject((*objects)[i], Child(at, i)));
-    RequireUnique(out.objects, [](const OleObjectData& o) { return o.name; }, at, "name", "object name");
+    RequireUnique(
+        out.objects, [](const OleObjectData& o) { return o.name; }, at, "name", "object name");
   }
   return out;
 }
@@ -149,9 +154,11 @@ WorkbookData ReadWorkbookJson(std::string_view text) {
   WorkbookData data;
   for (std::size_t i = 0; i < sheets.size(); ++i)
     data.sheets.push_back(Sheet(sheets[i], Child("/sheets", i)));
-  RequireUnique(data.sheets, [](const SheetData& s) { return s.name; }, "/sheets", "name", "sheet name");
-  RequireUnique(data.sheets, [](const SheetData& s) { return s.codeName; }, "/sheets", "codeName",
-                "code name");
+  RequireUnique(
+      data.sheets, [](const SheetData& s) { return s.name; }, "/sheets", "name", "sheet name");
+  RequireUnique(
+      data.sheets, [](const SheetData& s) { return s.codeName; }, "/sheets", "codeName",
+      "code name");
   data.activeSheet = ActiveSheet(root, data.sheets);
   return data;
 }

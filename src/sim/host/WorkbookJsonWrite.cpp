@@ -37,13 +37,15 @@ Json Sheet(const SheetData& sheet) {
   for (const auto& cell : sheet.cells) cells[CellKey(cell)] = EncodeValue(cell.value);
   Json objects = Json::array();
   for (const auto& object : sheet.objects) objects.push_back(Object(object));
-  return Json{{"name", sheet.name},
-              {"codeName", sheet.codeName},
-              {"activeCell", AbsoluteAddress(sheet.activeCell)},
-              {"columnWidths", Sizes(sheet.columnWidths, true)},
-              {"rowHeights", Sizes(sheet.rowHeights, false)},
-              {"cells", std::move(cells)},
-              {"oleObjects", std::move(objects)}};
+  Json out{{"name", sheet.name},
+           {"codeName", sheet.codeName},
+           {"activeCell", AbsoluteAddress(sheet.activeCell)},
+           {"columnWidths", Sizes(sheet.columnWidths, true)},
+           {"rowHeights", Sizes(sheet.rowHeights, false)},
+           {"cells", std::move(cells)},
+           {"oleObjects", std::move(objects)}};
+  if (sheet.isProtected) out["protected"] = true;
+  return out;
 }
 
 }  // namespace

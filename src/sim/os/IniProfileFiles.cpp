@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/VbString.h"
+#include "sim/FaultPoints.h"
 #include "sim/host/AtomicFile.h"
 #include "sim/os/HostPath.h"
 #include "sim/os/IniText.h"
@@ -39,6 +40,7 @@ std::string EntriesText(const IniSection& section) {
 }  // namespace
 
 bool IniProfileFiles::Exists(std::string_view file) {
+  ThrowIfArmed("ProfileFiles.Exists");
   std::error_code error;
   return std::filesystem::is_regular_file(HostPath(file), error);
 }
@@ -46,6 +48,7 @@ bool IniProfileFiles::Exists(std::string_view file) {
 std::string IniProfileFiles::ReadString(std::string_view file, std::string_view section,
                                         std::string_view key, std::string_view defaultValue,
                                         std::int32_t bufferSize) {
+  ThrowIfArmed("ProfileFiles.ReadString");
   const auto sections = ReadIni(file);
   const IniSection* found = FindSection(sections, section);
   const IniEntry* entry = found ? FindEntry(*found, key) : nullptr;
@@ -55,6 +58,7 @@ std::string IniProfileFiles::ReadString(std::string_view file, std::string_view 
 
 std::string IniProfileFiles::ReadSection(std::string_view file, std::string_view section,
                                          std::int32_t bufferSize) {
+  ThrowIfArmed("ProfileFiles.ReadSection");
   const auto sections = ReadIni(file);
   const IniSection* found = FindSection(sections, section);
   if (!found) return {};

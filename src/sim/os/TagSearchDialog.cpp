@@ -6,6 +6,7 @@
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/VbString.h"
+#include "sim/FaultPoints.h"
 
 namespace velkor::sim {
 
@@ -47,6 +48,7 @@ Variant TagSearchDialog::Invoke(std::string_view member, InvokeKind kind, std::s
   if (kind != InvokeKind::Method || !vb::EqualsText(member, component::kTagSearchShowMethod)) {
     return Object::Invoke(member, kind, args);
   }
+  ThrowIfArmed("TagSearchDialog.ShowDialog");
   if (args.size() != 1) Raise(err::kWrongArgCount);
   if (args[0].IsMissing()) Raise(err::kArgNotOptional);
   lastParent_ = CLng(args[0]);

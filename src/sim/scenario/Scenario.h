@@ -18,6 +18,7 @@ struct SheetSetup {
   std::string name;
   std::string codeName;  // empty: the next free "SheetN"
   Json cells;            // {"A1": value}
+  bool isProtected = false;
 };
 
 struct WorkbookSetup {

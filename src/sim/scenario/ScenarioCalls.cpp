@@ -19,9 +19,12 @@ struct Target {
   std::string member;
 };
 
-// "ExcelTrendWizard1.TrendName": the object's name up to the first dot.
+// "ExcelTrendWizard1.TrendName": the object's name up to the first dot;
+// "[Book.xlsx]ExcelTrendWizard1.TrendName": the first dot after the workbook.
 std::optional<Target> SplitTarget(const std::string& text) {
-  const auto dot = text.find('.');
+  const auto book = text.starts_with('[') ? text.find(']') : 0;
+  if (book == std::string::npos) return std::nullopt;
+  const auto dot = text.find('.', book);
   if (dot == std::string::npos || dot == 0 || dot + 1 == text.size()) return std::nullopt;
   return Target{text.substr(0, dot), text.substr(dot + 1)};
 }

@@ -1,6 +1,8 @@
 // The expect keys that look inside the stand-in components: a chart's
 // traces, sources, title, switch, language, menu and format dialog, a data
-// control's query specifications and the archive data control's time range.
+// control's query specifications and series values, and the archive data
+// control's time range.
+#include <cmath>
 #include <cstdlib>
 
 #include "control/components/ArchiveDataControl.h"
@@ -13,13 +15,14 @@
 #include "control/components/PropertySet.h"
 #include "control/components/QueryObject.h"
 #include "control/components/QuerySpec.h"
-#include "control/components/QuerySpecs.h"
 #include "control/components/QuerySpecAttribute.h"
 #include "control/components/QuerySpecAttributes.h"
+#include "control/components/QuerySpecs.h"
 #include "control/components/TrendChart.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
 #include "sim/components/ChartView.h"
+#include "sim/components/DataFeed.h"
 #include "sim/host/FileFormatError.h"
 #include "sim/host/JsonFields.h"
 #include "sim/scenario/ScenarioExpect.h"
@@ -153,6 +156,36 @@ void RunSpecs(ScenarioSession& s, const Json& expected, StepOutcome& out) {
   }
 }
 
+// --- series ---
+
+// The values of the series the scenario names, in the data control's order,
+// a gap as null; a series the control does not hold reads as null.
+Json SeriesValues(ScenarioSession& s, const std::string& name, const Json& wanted) {
+  auto feed = std::dynamic_pointer_cast<DataFeed>(s.Frame(name)->Object());
+  if (!feed) Raise(err::kTypeMismatch, "scenario", "'" + name + "' is no data control");
+  Json actual = Json::object();
+  for (const auto& [series, values] : wanted.items()) actual[series] = nullptr;
+  for (const auto& series : feed->Series()) {
+    if (!wanted.contains(series.name)) continue;
+    Json values = Json::array();
+    for (const auto& point : series.points)
+      values.push_back(std::isfinite(point.value) ? Json(point.value) : Json(nullptr));
+    actual[series.name] = std::move(values);
+  }
+  return actual;
+}
+
+void CheckSeries(const Json& expected, const std::string& path) {
+  CheckEachMember(expected, path, "object");
+  for (const auto& [name, series] : expected.items())
+    CheckEachMember(series, json::Child(path, name), "array");
+}
+
+void RunSeries(ScenarioSession& s, const Json& expected, StepOutcome& out) {
+  for (const auto& [name, wanted] : expected.items())
+    ExpectJson(out, "series " + name, wanted, SeriesValues(s, name, wanted));
+}
+
 // --- timeRange ---
 
 void RunTimeRange(ScenarioSession& s, const Json& expected, StepOutcome& out) {
@@ -167,6 +200,7 @@ void RunTimeRange(ScenarioSession& s, const Json& expected, StepOutcome& out) {
 const ExpectKey kComponentExpectKeys[] = {
     {"chart", CheckChart, RunChart},
     {"specs", CheckSpecs, RunSpecs},
+    {"series", CheckSeries, RunSeries},
     {"timeRange", [](const Json& j, const std::string& p) { CheckEachMember(j, p, "object"); },
      RunTimeRange},
 };

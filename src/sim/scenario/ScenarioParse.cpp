@@ -29,6 +29,8 @@ SheetSetup ParseSheet(const Json& json, const std::string& path) {
   json::Object(json, path);
   SheetSetup sheet{json::String(json::Required(json, path, "name"), json::Child(path, "name")),
                    OptionalText(json, path, "codeName"), Json::object()};
+  if (const Json* locked = json::Optional(json, "protected"))
+    sheet.isProtected = json::Boolean(*locked, json::Child(path, "protected"));
   if (const Json* cells = json::Optional(json, "cells")) {
     const std::string at = json::Child(path, "cells");
     sheet.cells = json::Object(*cells, at);

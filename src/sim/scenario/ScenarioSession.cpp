@@ -85,6 +85,7 @@ void ScenarioSession::AddWorkbook(const WorkbookSetup& setup, const std::string&
     std::shared_ptr<SimWorksheet> added;
     AtField(at, [&] { added = book->InsertSheet(book->Sheets().size(), sheet.name, code); });
     FillCells(*added, sheet.cells, json::Child(at, "cells"));
+    added->SetProtected(sheet.isProtected);
   }
   if (book->Sheets().empty()) Raise(err::kAppDefined, "", "a workbook needs at least one sheet");
   book->SetActiveSheet(book->Sheets().front());
@@ -106,11 +107,17 @@ void ScenarioSession::Activate(const ActiveSetup& active) {
 }
 
 std::shared_ptr<SimOLEObject> ScenarioSession::Frame(const std::string& name) {
-  auto book = app_->ActiveBook();
+  // "[Book.xlsx]Name" reaches into any open workbook, "Name" into the active one.
+  const bool namesBook = name.starts_with('[') && name.find(']') != std::string::npos;
+  const std::string object = namesBook ? name.substr(name.find(']') + 1) : name;
+  auto book =
+      namesBook ? driver_.ResolveBook(name.substr(1, name.find(']') - 1)) : app_->ActiveBook();
   if (book)
     for (const auto& sheet : book->Sheets())
-      if (auto frame = sheet->FindObject(name)) return frame;
-  Raise(err::kAppDefined, "scenario", "no OLE object named '" + name + "' in the active workbook");
+      if (auto frame = sheet->FindObject(object)) return frame;
+  Raise(err::kAppDefined, "scenario",
+        "no OLE object named '" + object + "' in " +
+            (namesBook ? "workbook '" + book->Name() + "'" : std::string("the active workbook")));
 }
 
 ObjectLookup ScenarioSession::Lookup() {

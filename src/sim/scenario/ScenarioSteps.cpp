@@ -14,7 +14,8 @@ namespace velkor::sim::scenario {
 namespace {
 
 const Verb* FindVerb(std::string_view name) {
-  for (auto verbs : {HostVerbs(), CallVerbs(), ComponentVerbs(), std::span(&ExpectVerb(), 1)})
+  for (auto verbs :
+       {HostVerbs(), CallVerbs(), ComponentVerbs(), FaultVerbs(), std::span(&ExpectVerb(), 1)})
     for (const auto& verb : verbs)
       if (verb.name == name) return &verb;
   return nullptr;

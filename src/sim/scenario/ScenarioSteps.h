@@ -32,6 +32,7 @@ struct Verb {
 std::span<const Verb> HostVerbs();       // open, close, save, activate, insert, edit, ...
 std::span<const Verb> CallVerbs();       // call, let, get
 std::span<const Verb> ComponentVerbs();  // menu, tagSearch, render
+std::span<const Verb> FaultVerbs();      // fault
 const Verb& ExpectVerb();                // expect
 
 // Checks a step: an object holding exactly one verb and that verb's fields.

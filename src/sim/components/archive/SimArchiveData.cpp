@@ -5,6 +5,7 @@
 #include "platform/ErrorNumbers.h"
 #include "platform/VbError.h"
 #include "platform/VbString.h"
+#include "sim/FaultPoints.h"
 #include "sim/components/ArchiveSource.h"
 #include "sim/components/archive/ArchiveQuery.h"
 #include "sim/components/archive/QuerySpecKeys.h"
@@ -31,6 +32,7 @@ SimArchiveData::SimArchiveData() : core_(*this) {}
 ObjectPtr SimArchiveData::AddQuerySpec(const std::string& server, const std::string& tag,
                                        const std::string& startTime, const std::string& endTime,
                                        bool markers, const Variant&, const Variant&, std::int32_t) {
+  ThrowIfArmed("ArchiveData.AddQuerySpec");
   std::string trimmedServer = vb::Trim(server), trimmedTag = vb::Trim(tag);
   if (trimmedServer.empty() || trimmedTag.empty())
     Raise(err::kInvalidProcedureCall, TypeName(), "A query needs a server and a tag");
@@ -48,6 +50,7 @@ ObjectPtr SimArchiveData::AddQuerySpec(const std::string& server, const std::str
 }
 
 void SimArchiveData::RemoveQuerySpec(const std::string& server, const std::string& tag) {
+  ThrowIfArmed("ArchiveData.RemoveQuerySpec");
   std::string name = SpecName(vb::Trim(server), vb::Trim(tag));
   auto spec = core_.store->Find(name);
   if (!spec) RaiseSpecNotHeld(name);
@@ -55,6 +58,7 @@ void SimArchiveData::RemoveQuerySpec(const std::string& server, const std::strin
 }
 
 ObjectPtr SimArchiveData::QueryData(const Variant& mode) {
+  ThrowIfArmed("ArchiveData.QueryData");
   std::int32_t queryMode = data_mode::ModeOf(mode);
   try {
     QuerySpecs(queryMode);
@@ -83,6 +87,7 @@ void SimArchiveData::QuerySpecs(std::int32_t mode) {
 
 void SimArchiveData::SetTimeRange(bool temporary, const Variant& startTime, const Variant& endTime,
                                   const Variant&) {
+  ThrowIfArmed("ArchiveData.SetTimeRange");
   range_.Set(temporary, startTime, endTime);
   MarkAllStale();
   if (!temporary) core_.MarkDirty("TimeRange");
@@ -90,18 +95,21 @@ void SimArchiveData::SetTimeRange(bool temporary, const Variant& startTime, cons
 
 void SimArchiveData::GetTimeRange(bool temporary, Variant& startTime, Variant& endTime,
                                   const Variant&) {
+  ThrowIfArmed("ArchiveData.GetTimeRange");
   const TimeTexts& texts = range_.Get(temporary);
   startTime = Variant(texts.start);
   endTime = Variant(texts.end);
 }
 
 void SimArchiveData::SetEnableUpdates(bool enable) {
+  ThrowIfArmed("ArchiveData.SetEnableUpdates");
   enableUpdates_ = enable;
   core_.MarkDirty("EnableUpdates");
   RestartUpdates();
 }
 
 void SimArchiveData::SetUpdateInterval(std::int32_t interval) {
+  ThrowIfArmed("ArchiveData.SetUpdateInterval");
   if (interval < 0) Raise(err::kInvalidProcedureCall, TypeName(), "Negative update interval");
   updateInterval_ = interval;
   core_.MarkDirty("UpdateInterval");
@@ -109,6 +117,7 @@ void SimArchiveData::SetUpdateInterval(std::int32_t interval) {
 }
 
 void SimArchiveData::SetEnableMarkers(bool enable) {
+  ThrowIfArmed("ArchiveData.SetEnableMarkers");
   enableMarkers_ = enable;
   core_.MarkDirty("EnableMarkers");
   FeedChanged.Raise();

@@ -19,6 +19,7 @@
 
 #include "control/components/ArchiveDataControl.h"
 #include "platform/host/EmbeddedControl.h"
+#include "sim/FaultPoints.h"
 #include "sim/components/DataControlCore.h"
 #include "sim/components/DataFeed.h"
 #include "sim/components/archive/ArchiveTimeRange.h"
@@ -44,21 +45,36 @@ class SimArchiveData : public component::ArchiveDataControl,
                          const Variant& reserved1, const Variant& reserved2,
                          std::int32_t options) override;
   void RemoveQuerySpec(const std::string& server, const std::string& tag) override;
-  component::QueryObjectPtr QueryObject() override { return core_.queryObject; }
+  component::QueryObjectPtr QueryObject() override {
+    ThrowIfArmed("ArchiveData.QueryObject");
+    return core_.queryObject;
+  }
   void BeginGroupedChange() override { core_.store->BeginGroup(); }
   void EndGroupedChange() override { core_.store->EndGroup(); }
-  void Revert() override { core_.store->Revert(); }
+  void Revert() override {
+    ThrowIfArmed("ArchiveData.Revert");
+    core_.store->Revert();
+  }
   // A store that cannot be opened leaves Status false and raises its error.
   ObjectPtr QueryData(const Variant& mode) override;
   void SetTimeRange(bool temporary, const Variant& startTime, const Variant& endTime,
                     const Variant& reserved) override;
   void GetTimeRange(bool temporary, Variant& startTime, Variant& endTime,
                     const Variant& reserved) override;
-  bool EnableUpdates() const override { return enableUpdates_; }
+  bool EnableUpdates() const override {
+    ThrowIfArmed("ArchiveData.EnableUpdates");
+    return enableUpdates_;
+  }
   void SetEnableUpdates(bool enable) override;
-  std::int32_t UpdateInterval() const override { return updateInterval_; }
+  std::int32_t UpdateInterval() const override {
+    ThrowIfArmed("ArchiveData.UpdateInterval");
+    return updateInterval_;
+  }
   void SetUpdateInterval(std::int32_t interval) override;
-  bool EnableMarkers() const override { return enableMarkers_; }
+  bool EnableMarkers() const override {
+    ThrowIfArmed("ArchiveData.EnableMarkers");
+    return enableMarkers_;
+  }
   void SetEnableMarkers(bool enable) override;
   std::string CurrentStartTime() const override { return range_.Get(true).start; }
   std::string CurrentEndTime() const override { return range_.Get(true).end; }

@@ -6,6 +6,7 @@
 #include "platform/VbError.h"
 #include "platform/VbString.h"
 #include "platform/host/OLEObject.h"
+#include "sim/FaultPoints.h"
 #include "sim/components/chart/ChartCollections.h"
 #include "sim/components/chart/WorkbookObjects.h"
 #include "sim/components/library/SimDataObject.h"
@@ -18,31 +19,37 @@ void SimTrendChart::SetLanguage(const std::string& langId) {
 }
 
 Variant SimTrendChart::AddMenuItem(const std::string& caption) {
+  ThrowIfArmed("TrendChart.AddMenuItem");
   return Variant(menu_.Add(caption));
 }
 
 component::DataSourcesPtr SimTrendChart::DataSources() {
+  ThrowIfArmed("TrendChart.DataSources");
   return std::make_shared<ChartDataSources>(
       std::static_pointer_cast<SimTrendChart>(shared_from_this()));
 }
 
 component::ChartTracesPtr SimTrendChart::Traces() {
+  ThrowIfArmed("TrendChart.Traces");
   ConnectWaitingSources();
   return std::make_shared<ChartTraceCollection>(
       std::static_pointer_cast<SimTrendChart>(shared_from_this()));
 }
 
 void SimTrendChart::Refresh() {
+  ThrowIfArmed("TrendChart.Refresh");
   ConnectWaitingSources();
   for (const auto& link : links_)
     if (link.Feed()) MergeSeries(link.Name());
 }
 
 component::PropertySetPtr SimTrendChart::GetPropertySet() {
+  ThrowIfArmed("TrendChart.GetPropertySet");
   return std::make_shared<ChartPropertySet>(display_);
 }
 
 void SimTrendChart::ApplyPropertySet(const component::PropertySetPtr& properties) {
+  ThrowIfArmed("TrendChart.ApplyPropertySet");
   display_ = DisplayOf(Deref(properties));
   MarkDirty("PropertySet");
 }

@@ -5,13 +5,14 @@
 #include "platform/VbError.h"
 #include "platform/host/Range.h"
 #include "platform/host/Worksheet.h"
+#include "sim/FaultPoints.h"
 #include "sim/components/excel/QuerySpecKeys.h"
 #include "sim/components/excel/WorksheetRange.h"
 #include "sim/components/library/BagFields.h"
 #include "sim/components/library/DataMode.h"
 #include "sim/components/library/LateArgs.h"
-#include "sim/components/library/SimDataProvider.h"
 #include "sim/components/library/QuerySpecList.h"
+#include "sim/components/library/SimDataProvider.h"
 #include "sim/host/CellAddress.h"
 #include "sim/host/SheetReference.h"
 
@@ -99,6 +100,7 @@ ObjectPtr SimExcelData::AddQuerySpecs(const std::string& queryRange,
                                       const Variant& rangeIsRowWise, const Variant& stepped,
                                       const Variant& rangeIsStatic, const Variant& markers,
                                       const Variant&, bool) {
+  ThrowIfArmed("ExcelData.AddQuerySpecs");
   RangeOptions options{{FlagArg(rangeIsRowWise), FlagArg(firstRowColHasNames)},
                        FlagArg(stepped),
                        FlagArg(rangeIsStatic),
@@ -133,10 +135,12 @@ std::vector<SimQuerySpecPtr> SimExcelData::SpecsOfRange(const std::string& query
 }
 
 void SimExcelData::RemoveQuerySpec(const Variant& item) {
+  ThrowIfArmed("ExcelData.RemoveQuerySpec");
   core_.store->Remove(SpecByPositionOrName(*core_.store, item));
 }
 
 ObjectPtr SimExcelData::QueryData(const Variant& mode, bool) {
+  ThrowIfArmed("ExcelData.QueryData");
   std::int32_t queryMode = data_mode::ModeOf(mode);
   for (const auto& spec : core_.store->Working())
     if (NeedsRead(*spec, queryMode)) ReadSpec(*spec);

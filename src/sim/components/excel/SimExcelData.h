@@ -23,6 +23,7 @@
 
 #include "control/components/ExcelDataControl.h"
 #include "platform/host/EmbeddedControl.h"
+#include "sim/FaultPoints.h"
 #include "sim/components/DataControlCore.h"
 #include "sim/components/DataFeed.h"
 #include "sim/components/excel/RangeTraces.h"
@@ -56,7 +57,10 @@ class SimExcelData : public component::ExcelDataControl,
                           const Variant& reserved, bool option) override;
   // kSpecNotHeld (0x8004F001) for an unknown name; 9 for a bad position.
   void RemoveQuerySpec(const Variant& item) override;
-  component::QueryObjectPtr QueryObject() override { return core_.queryObject; }
+  component::QueryObjectPtr QueryObject() override {
+    ThrowIfArmed("ExcelData.QueryObject");
+    return core_.queryObject;
+  }
   void BeginGroupedChange() override { core_.store->BeginGroup(); }
   void EndGroupedChange() override { core_.store->EndGroup(); }
   void SetFirstSwitch(bool on) override { readOnAdd_ = on; }

@@ -3,6 +3,7 @@
 #include "model/LateBound.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
+#include "sim/FaultPoints.h"
 
 namespace velkor::sim {
 
@@ -23,10 +24,12 @@ void RaiseSpecNotHeld(std::string_view what) {
 }
 
 std::int32_t SimQuerySpecs::Count() const {
+  ThrowIfArmed("QuerySpecs.Count");
   return static_cast<std::int32_t>(store_->Working().size());
 }
 
 component::QuerySpecPtr SimQuerySpecs::Item(const Variant& positionOrName) {
+  ThrowIfArmed("QuerySpecs.Item");
   return SpecByPositionOrName(*store_, positionOrName);
 }
 

@@ -2,12 +2,14 @@
 
 #include "model/LateBound.h"
 #include "platform/Conversions.h"
+#include "sim/FaultPoints.h"
 #include "sim/VirtualNow.h"
 #include "sim/time/TimeText.h"
 
 namespace velkor::sim {
 
 double SimTimeObject::Value() const {
+  ThrowIfArmed("TimeObject.Value");
   return ParseTimeText(text_, VirtualNow()).serial;
 }
 

@@ -1,0 +1,106 @@
+#include "sim/FaultPoints.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <map>
+#include <string>
+
+#include "platform/ErrorNumbers.h"
+#include "platform/VbError.h"
+
+namespace velkor::sim {
+
+namespace {
+
+// Host members by the host's object-model names, component members by the
+// component and its member, OS services by their interface.
+constexpr std::string_view kPoints[] = {
+    "Application.Run",
+    "Workbooks.Item",
+    "Worksheets.Add",
+    "Worksheets.Item",
+    "Worksheets.Enumerate",
+    "Worksheet.Range",
+    "OLEObjects.Add",
+    "OLEObjects.Enumerate",
+    "OLEObject.Delete",
+    "TrendChart.AddMenuItem",
+    "TrendChart.DataSources",
+    "TrendChart.Traces",
+    "TrendChart.Refresh",
+    "TrendChart.GetPropertySet",
+    "TrendChart.ApplyPropertySet",
+    "ArchiveData.AddQuerySpec",
+    "ArchiveData.RemoveQuerySpec",
+    "ArchiveData.QueryObject",
+    "ArchiveData.Revert",
+    "ArchiveData.QueryData",
+    "ArchiveData.SetTimeRange",
+    "ArchiveData.GetTimeRange",
+    "ArchiveData.EnableUpdates",
+    "ArchiveData.SetEnableUpdates",
+    "ArchiveData.EnableMarkers",
+    "ArchiveData.SetEnableMarkers",
+    "ArchiveData.UpdateInterval",
+    "ArchiveData.SetUpdateInterval",
+    "ExcelData.AddQuerySpecs",
+    "ExcelData.RemoveQuerySpec",
+    "ExcelData.QueryObject",
+    "ExcelData.QueryData",
+    "QuerySpecs.Count",
+    "QuerySpecs.Item",
+    "TimeObject.Value",
+    "TagSearchDialog.ShowDialog",
+    "MessageBox.Popup",
+    "ProfileFiles.Exists",
+    "ProfileFiles.ReadString",
+    "ProfileFiles.ReadSection",
+};
+
+struct Armed {
+  std::int32_t error = 0;
+  std::int32_t count = 0;
+  std::int32_t after = 0;
+};
+
+thread_local std::map<std::string, Armed, std::less<>> tArmed;
+
+}  // namespace
+
+std::span<const std::string_view> KnownFaultPoints() {
+  return kPoints;
+}
+
+bool IsKnownFaultPoint(std::string_view point) {
+  return std::find(std::begin(kPoints), std::end(kPoints), point) != std::end(kPoints);
+}
+
+void ArmFault(std::string_view point, std::int32_t error, std::int32_t count, std::int32_t after) {
+  if (!IsKnownFaultPoint(point) || count < 0 || after < 0)
+    Raise(err::kInvalidProcedureCall, "FaultPoints", "no fault point '" + std::string(point) + "'");
+  if (count == 0)
+    tArmed.erase(std::string(point));
+  else
+    tArmed.insert_or_assign(std::string(point), Armed{error, count, after});
+}
+
+void ClearFaults() {
+  tArmed.clear();
+}
+
+void ThrowIfArmed(std::string_view point) {
+  const auto found = tArmed.find(point);
+  if (found == tArmed.end()) return;
+  Armed& armed = found->second;
+  if (armed.after > 0) {
+    --armed.after;
+    return;
+  }
+  const std::int32_t error = armed.error;
+  if (--armed.count <= 0) tArmed.erase(found);
+  errno = EIO;
+  if (error < 0) RaiseHResult(error, std::string(point));
+  Raise(error, std::string(point));
+}
+
+}  // namespace velkor::sim
