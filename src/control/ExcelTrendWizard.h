@@ -21,6 +21,7 @@
 
 #include "control/ControlEnums.h"
 #include "control/EventBound.h"
+#include "control/HostHold.h"
 #include "control/ObjectSafety.h"
 #include "control/components/ArchiveDataControl.h"
 #include "control/components/ExcelDataControl.h"
@@ -145,6 +146,7 @@ class ExcelTrendWizard : public Object, public IObjectSafety, public host::Embed
   void m_objZaltArcDC_OnDataChange(ObjectPtr Data, const Variant& Mode);
 
   std::shared_ptr<host::ControlSite> site_;
+  HostHold hostHold_;
 };
 
 }  // namespace velkor

@@ -53,6 +53,7 @@ void ExcelTrendWizard::Resize() {
     ObjectPtr parent = site_->Parent();
     if (parent && parent->TypeName() == "Workbook") {
       gAppExcel = ApplicationOf(parent);
+      hostHold_.Take();
       gAppExcelEvents.Assign(ApplicationOf(parent));
       EnableTimer(Timer1.get());
       m_objWorkbook = std::dynamic_pointer_cast<host::Workbook>(parent);
@@ -65,12 +66,13 @@ void ExcelTrendWizard::Show() {
 }
 
 void ExcelTrendWizard::Terminate() {
+  hostHold_.Release();
   if (Timer1) Timer1->SetEnabled(false);
   if (!m_bWorkbookClosing) return;
   m_objTrend.Clear();
   m_objExcelDC.Clear();
   m_objZaltArcDC.Clear();
-  gAppExcel = nullptr;
+  if (!HostHold::AnyHeld()) gAppExcel = nullptr;
   gAppExcelEvents.Clear();
   m_objWorkbook = nullptr;
 }

@@ -23,7 +23,10 @@ std::string BookOf(const ExcelTrendWizard& c, const std::string& ref) {
   return book;
 }
 
+// A reference without a sheet part names the trend's sheet, not whichever
+// sheet happens to be active.
 std::string SheetNameOf(const ExcelTrendWizard& c, const std::string& ref) {
+  if (ref.find('!') == std::string::npos) return c.TrendSheetName;
   std::string text = ref;
   std::string sheet = GetSheetName(text);
   return sheet.empty() ? c.TrendSheetName : sheet;
@@ -59,7 +62,7 @@ class EditedRange : public CellScope {
   EditedRange(host::WorksheetPtr sheet, host::RangePtr target)
       : sheet_(std::move(sheet)), target_(std::move(target)) {
     TryStep([&] { sheetName_ = Deref(sheet_).Name(); });
-    TryStep([&] { bookName_ = Deref(sheet_->Parent()).Name(); });
+    TryStep([&] { bookName_ = Deref(Deref(sheet_).Parent()).Name(); });
   }
 
   // The steps of the reference test, in order; the first that fails leaves
@@ -91,7 +94,7 @@ class CalculatedSheet : public CellScope {
  public:
   explicit CalculatedSheet(host::WorksheetPtr sheet) : sheet_(std::move(sheet)) {
     TryStep([&] { sheetName_ = Deref(sheet_).Name(); });
-    TryStep([&] { bookName_ = Deref(sheet_->Parent()).Name(); });
+    TryStep([&] { bookName_ = Deref(Deref(sheet_).Parent()).Name(); });
   }
 
   CellRead Read(const ExcelTrendWizard& c, const std::string& ref, bool) const override {

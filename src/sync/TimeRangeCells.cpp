@@ -1,5 +1,7 @@
 #include "sync/TimeRangeCells.h"
 
+#include <optional>
+
 #include "control/ExcelTrendWizard.h"
 #include "control/components/ProgIds.h"
 #include "control/components/TimeObject.h"
@@ -32,8 +34,9 @@ bool ReadBound(const ExcelTrendWizard& c, const CellScope& scope, bool toggle,
 // The time object is made on its first use in an event and dropped with it.
 class TimeValues {
  public:
-  double Of(const Variant& time) {
-    double value = -1.0;
+  // Nothing for a text that is no time.
+  std::optional<double> Of(const Variant& time) {
+    std::optional<double> value;
     TryStep([&] {
       if (!object_) object_ = os::CreateObject(component::kTimeObjectProgId);
       auto& converter = dynamic_cast<component::TimeObject&>(Deref(object_));
@@ -75,10 +78,14 @@ void UpdateTimeRangeFromCells(ExcelTrendWizard& c, const CellScope& scope, TimeR
   bool saved = false;
   Variant omitted = Variant::Missing();
   if (!startFromCell) TryStep([&] { ZaltGetTimeRange(c, saved, event.StartTime, omitted); });
-  const double startDate = times.Of(event.StartTime);
+  const std::optional<double> startDate = times.Of(event.StartTime);
   if (!endFromCell) TryStep([&] { ZaltGetTimeRange(c, saved, omitted, event.EndTime); });
-  const double endDate = times.Of(event.EndTime);
-  if (endDate > startDate) {
+  const std::optional<double> endDate = times.Of(event.EndTime);
+  // A cell that holds no time is refused like an end not after the start:
+  // passed on, the data control would refuse it as a failure. A bound the
+  // trend itself cannot supply counts as the earliest time.
+  const bool cellsHoldTimes = (!startFromCell || startDate) && (!endFromCell || endDate);
+  if (cellsHoldTimes && endDate.value_or(-1.0) > startDate.value_or(-1.0)) {
     if (!endFromCell) event.EndTime = Variant();
     if (!startFromCell) event.StartTime = Variant();
     return SetRange(c, event);
