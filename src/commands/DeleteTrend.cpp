@@ -14,10 +14,12 @@ constexpr std::int32_t kDeleteTitleId = 50114;
 constexpr std::int32_t kYesNoQuestion = 36;
 constexpr std::int32_t kNo = 7;
 
+// Only the object the control holds is deleted, never another trend's object
+// of the same name in whichever workbook is active.
 template <class Member>
 void DeleteHeld(Member& member, const std::string& name) {
   if (!member) return;
-  DeleteObjectByName(name);
+  DeleteObjectByName(name, member.get().get());
   member.Clear();
 }
 
@@ -36,7 +38,7 @@ void DeleteTrend(ExcelTrendWizard& c) {
     DeleteHeld(c.m_objZaltArcDC, c.ZaltArcDCName);
     DeleteHeld(c.m_objTrend, c.TrendName);
     if (c.Timer1) c.Timer1->SetEnabled(false);
-    DeleteObjectByName(c.WizardControlName);
+    DeleteObjectByName(c.WizardControlName, self.get());
   });
 }
 

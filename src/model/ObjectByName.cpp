@@ -43,9 +43,10 @@ ObjectPtr GetObjectByName(std::string_view name) {
   return result;
 }
 
-void DeleteObjectByName(std::string_view name) {
+void DeleteObjectByName(std::string_view name, const Object* expected) {
   RunReported("DeleteObjectByName", [&] {
-    if (host::OLEObjectPtr frame = FindOleObject(name)) frame->Delete();
+    host::OLEObjectPtr frame = FindOleObject(name);
+    if (frame && (!expected || frame->Object().get() == expected)) frame->Delete();
   });
 }
 

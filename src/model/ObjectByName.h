@@ -15,7 +15,10 @@ namespace velkor {
 ObjectPtr GetObjectByName(std::string_view name);
 
 // Deletes the OLE object `name`; nothing happens when no worksheet holds it.
-// Failures are reported under "DeleteObjectByName".
-void DeleteObjectByName(std::string_view name);
+// With `expected`, the object is deleted only when it holds `expected`: names
+// repeat across workbooks (ZaltTrend1_Sheet1 is in most of them), and a name
+// found in the active workbook may belong to another trend. Failures are
+// reported under "DeleteObjectByName".
+void DeleteObjectByName(std::string_view name, const Object* expected = nullptr);
 
 }  // namespace velkor

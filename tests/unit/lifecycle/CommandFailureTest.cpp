@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "commands/DeleteTrend.h"
 #include "commands/ReorderTraces.h"
 #include "control/components/ChartTraces.h"
 #include "model/Traces.h"
 #include "platform/ErrorNumbers.h"
+#include "sim/FaultPoints.h"
+#include "trend/InsertTrend.h"
+#include "trend/QuerySpecs.h"
 #include "unit/control/Fakes.h"
 #include "unit/lifecycle/TrendHost.h"
 #include "unit/platform/RaisedNumber.h"
@@ -55,6 +59,52 @@ TEST_F(CommandFailureTest, AFailingReorderGoesToTheCallerAndTheTimerComesBack) {
     EXPECT_EQ(control->Timer1->Enabled(), enabled);
   }
   EXPECT_TRUE(Reports().empty());  // ReorderTraces has no handler of its own
+}
+
+// A trend with one archive trace on Sheet1, the user answering Yes to the
+// deletion question.
+class DeleteFailureTest : public TrendHost {
+ protected:
+  DeleteFailureTest() {
+    std::string server = "srv1";
+    std::string tag = "sinusoid";
+    ZaltAddQuerySpec(*control, server, tag);
+    Variant sheet{std::string("Sheet1!A1")};
+    std::string range = "$A$20:$F$34";
+    InsertTrend(*control, sheet, range);
+    services.messageBox->QueueAnswers({6});
+  }
+  ~DeleteFailureTest() override { sim::ClearFaults(); }
+
+  std::vector<std::string> ObjectNames() const {
+    std::vector<std::string> names;
+    for (const auto& info : driver.ListObjects()) names.push_back(info.name);
+    return names;
+  }
+
+  std::shared_ptr<ExcelTrendWizard> control = InsertControl();
+};
+
+TEST_F(DeleteFailureTest, AnObjectThatRefusesDeletionStaysAndTheRestIsDeleted) {
+  ASSERT_EQ(ObjectNames(), (std::vector<std::string>{"ExcelTrendWizard1", "ZaltArchiveData1_Sheet1",
+                                                     "ZaltTrend1_Sheet1"}));
+  sim::ArmFault("OLEObject.Delete", err::kAppDefined, 1, 1);  // the chart, second of three
+  DeleteTrend(*control);
+  EXPECT_EQ(ObjectNames(), std::vector<std::string>{"ZaltTrend1_Sheet1"});
+  ASSERT_EQ(Reports().size(), 1u);
+  EXPECT_NE(Reports()[0].find("in DeleteObjectByName"), std::string::npos);
+  EXPECT_FALSE(control->m_objTrend);
+  EXPECT_FALSE(control->m_objZaltArcDC);
+  EXPECT_FALSE(control->Timer1->Enabled());
+}
+
+TEST_F(DeleteFailureTest, AFailingQuestionEndsDeletionBeforeAnythingIsDeleted) {
+  sim::ArmFault("MessageBox.Popup", err::kAppDefined);
+  DeleteTrend(*control);
+  EXPECT_EQ(ObjectNames().size(), 3u);
+  ASSERT_EQ(Reports().size(), 1u);
+  EXPECT_NE(Reports()[0].find("in ETW_DeleteTrend"), std::string::npos);
+  EXPECT_TRUE(control->m_objTrend);
 }
 
 }  // namespace
