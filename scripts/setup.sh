@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project builds and tests with. Idempotent, no prompts.
+# Installs the Debian packages the project builds with; with --tests also what
+# the tests drive (python3 for the XML and JSON checks, Chromium for the
+# report's browser check). Idempotent, no prompts.
+# Usage: bash scripts/setup.sh [--tests]
 set -euo pipefail
 
 packages=(
@@ -7,6 +10,9 @@ packages=(
   libpugixml-dev libsqlite3-dev nlohmann-json3-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
 )
+if [ "${1:-}" = --tests ]; then
+  packages+=(python3 chromium)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

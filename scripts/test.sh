@@ -3,7 +3,7 @@
 # the same tests under AddressSanitizer and UndefinedBehaviorSanitizer (clang).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-bash "$root/scripts/setup.sh"
+bash "$root/scripts/setup.sh" --tests
 
 bash "$root/scripts/build.sh" "$root/build"
 ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)"

@@ -4,33 +4,7 @@
 # and one-line errors.
 # Usage: bash archive.sh PATH_TO_velkor (run from tests/).
 set -u
-velkor=$1
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-
-# run NAME ARGS...: runs velkor, keeps stdout, stderr and the exit code.
-run() {
-  local name=$1
-  shift
-  "$velkor" "$@" >"$tmp/$name.out" 2>"$tmp/$name.err"
-  echo $? >"$tmp/$name.rc"
-}
-
-expect_rc() {
-  local got
-  got=$(cat "$tmp/$1.rc")
-  [ "$got" = "$2" ] || fail "$1: exit code $got, expected $2: $(cat "$tmp/$1.out" "$tmp/$1.err")"
-}
-
-expect_in() {  # expect_in NAME out|err TEXT
-  grep -qF -- "$3" "$tmp/$1.$2" || fail "$1: no '$3' in $2: $(cat "$tmp/$1.$2")"
-}
+. "$(dirname "$0")/common.inc"
 
 cat >"$tmp/plant.csv" <<'CSV'
 server,tag,time,value,status
@@ -92,12 +66,8 @@ run reversed archive values srv9 flow "*" "*-1h" --db "$db"
 printf 'not a database' >"$tmp/junk.db"
 run junk archive import "$tmp/plant.csv" --db "$tmp/junk.db"
 run nosub archive
-for name in badheader nofile nodb notag badtime reversed junk nosub; do
-  [ "$(cat "$tmp/$name.rc")" != 0 ] || fail "$name: exit code 0"
-  [ "$(wc -l <"$tmp/$name.err")" = 1 ] || fail "$name: not one line on stderr: $(cat "$tmp/$name.err")"
-done
+expect_one_line_error badheader nofile nodb notag badtime reversed junk nosub
 expect_in badheader err "unknown column 'when'"
 expect_in notag err "no tag 'nosuch'"
 
-[ "$failures" = 0 ] || { echo "$failures failure(s)" >&2; exit 1; }
-echo "archive: all checks passed"
+finish archive

@@ -3,16 +3,7 @@
 # and the report, the workbooks and the charts must be there and well-formed.
 # Usage: bash demo.sh PATH_TO_velkor (run from tests/).
 set -u
-velkor=$1
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-. "$(dirname "$0")/xmlcheck.inc"
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+. "$(dirname "$0")/common.inc"
 
 out="$tmp/out folder"
 "$velkor" demo --out "$out" >"$tmp/demo.out" 2>"$tmp/demo.err"
@@ -52,15 +43,14 @@ grep -q 'Every step went as expected' "$report" || fail "report.html does not sa
 grep -q '<table' "$report" || fail "report.html has no trace table"
 grep -q 'TagNameCell' "$report" || fail "report.html trace table lacks TagNameCell"
 tail -c 200 "$report" | grep -q '</html>' || fail "report.html is cut short"
-if command -v python3 >/dev/null 2>&1; then
-  # Each inlined chart must still be a well-formed SVG element.
-  python3 - "$report" <<'PY' || fail "an inlined chart in report.html is not well-formed"
+# Each inlined chart must still be a well-formed SVG element.
+require python3
+python3 - "$report" <<'PY' || fail "an inlined chart in report.html is not well-formed"
 import re, sys, xml.dom.minidom as m
 html = open(sys.argv[1], encoding="utf-8").read()
 for svg in re.findall(r"<svg.*?</svg>", html, re.S):
     m.parseString(svg)
 PY
-fi
 
 # The saved workbook keeps the trend; the one saved after deleting it does not.
 grep -q 'ZaltTrend1_Sheet1' "$out/Plant.json" || fail "Plant.json lacks the trend"
@@ -76,5 +66,4 @@ rc=$?
 [ "$rc" = 2 ] || fail "demo into a file: exit code $rc, expected 2"
 [ "$(wc -l <"$tmp/bad.err")" = 1 ] || fail "demo into a file: not one line: $(cat "$tmp/bad.err")"
 
-[ "$failures" = 0 ] || { echo "$failures failure(s)" >&2; exit 1; }
-echo "demo: all checks passed"
+finish demo

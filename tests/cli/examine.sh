@@ -1,34 +1,9 @@
 #!/bin/bash
 # velkor inspect: every persisted key and trace record of the demo's saved
 # workbook, problems listed (exit 1), --json for machines, one-line errors.
-# Usage: bash inspect.sh PATH_TO_velkor (run from tests/).
+# Usage: bash examine.sh PATH_TO_velkor (run from tests/).
 set -u
-velkor=$1
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-
-run() {
-  local name=$1
-  shift
-  "$velkor" "$@" >"$tmp/$name.out" 2>"$tmp/$name.err"
-  echo $? >"$tmp/$name.rc"
-}
-
-expect_rc() {
-  local got
-  got=$(cat "$tmp/$1.rc")
-  [ "$got" = "$2" ] || fail "$1: exit code $got, expected $2: $(cat "$tmp/$1.out" "$tmp/$1.err")"
-}
-
-expect_in() {  # expect_in NAME out|err TEXT
-  grep -qF -- "$3" "$tmp/$1.$2" || fail "$1: no '$3' in $2: $(cat "$tmp/$1.$2")"
-}
+. "$(dirname "$0")/common.inc"
 
 "$velkor" demo --out "$tmp/demo" >/dev/null 2>&1 || fail "the demo failed"
 book="$tmp/demo/Plant.json"
@@ -48,8 +23,8 @@ expect_in saved out "problems: none"
 
 run json inspect "$book" --json
 expect_rc json 0
-if command -v python3 >/dev/null 2>&1; then
-  python3 - "$tmp/json.out" <<'PY' || fail "json: unexpected document: $(cat "$tmp/json.out")"
+require python3
+python3 - "$tmp/json.out" <<'PY' || fail "json: unexpected document: $(cat "$tmp/json.out")"
 import json, sys
 doc = json.load(open(sys.argv[1]))
 control = doc["controls"][0]
@@ -58,7 +33,6 @@ assert {"key", "type", "value", "stored", "default"} <= set(control["properties"
 assert len(control["traces"]) == 3 and control["traceInfo"] == "complete"
 assert control["problems"] == []
 PY
-fi
 
 # A workbook whose control names a missing chart and holds a broken document.
 cat >"$tmp/broken.json" <<'JSON'
@@ -85,9 +59,8 @@ run missing inspect "$tmp/none.json"
 run folder inspect "$tmp"
 for name in bad text missing folder; do
   expect_rc "$name" 2
-  [ "$(wc -l <"$tmp/$name.err")" = 1 ] || fail "$name: not one line: $(cat "$tmp/$name.err")"
 done
+expect_one_line_error bad text missing folder
 expect_in bad err "/sheets"
 
-[ "$failures" = 0 ] || { echo "$failures failure(s)" >&2; exit 1; }
-echo "inspect: all checks passed"
+finish inspect

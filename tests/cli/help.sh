@@ -3,13 +3,7 @@
 # mistyped command or option is one line and a non-zero exit code.
 # Usage: bash help.sh PATH_TO_velkor (run from tests/).
 set -u
-velkor=$1
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+. "$(dirname "$0")/common.inc"
 
 # expect_help "ARGS" WORD...: the help of ARGS exits 0 and names each WORD.
 expect_help() {
@@ -49,5 +43,4 @@ expect_error render
 expect_error archive values srv1 ramp "*-1h"
 "$velkor" bogus 2>&1 | grep -qF "unknown command 'bogus'" || fail "bogus is not named"
 
-[ "$failures" = 0 ] || { echo "$failures failure(s)" >&2; exit 1; }
-echo "help: all checks passed"
+finish help

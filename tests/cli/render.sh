@@ -3,35 +3,10 @@
 # file, with a time range, and the errors a user meets.
 # Usage: bash render.sh PATH_TO_velkor (run from tests/).
 set -u
-velkor=$1
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-. "$(dirname "$0")/xmlcheck.inc"
+. "$(dirname "$0")/common.inc"
 
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-
-run() {
-  local name=$1
-  shift
-  (cd "$tmp/work" && "$velkor" "$@") >"$tmp/$name.out" 2>"$tmp/$name.err"
-  echo $? >"$tmp/$name.rc"
-}
-
-expect_rc() {
-  local got
-  got=$(cat "$tmp/$1.rc")
-  [ "$got" = "$2" ] || fail "$1: exit code $got, expected $2: $(cat "$tmp/$1.out" "$tmp/$1.err")"
-}
-
-expect_in() {  # expect_in NAME out|err TEXT
-  grep -qF -- "$3" "$tmp/$1.$2" || fail "$1: no '$3' in $2: $(cat "$tmp/$1.$2")"
-}
-
-mkdir -p "$tmp/work"
+run_dir="$tmp/work"
+mkdir -p "$run_dir"
 "$velkor" demo --out "$tmp/demo" >/dev/null 2>&1 || fail "the demo failed"
 book="$tmp/demo/Plant.json"
 now=(--now "2026-12-07T06:00:00")
@@ -57,12 +32,8 @@ run badnow render "$book" --now "*-1h"
 run nobook render "$tmp/none.json"
 run nodb render "$book" --db "$tmp/none.db"
 run deleted render "$tmp/demo/Plant-deleted.json" "${now[@]}"
-for name in nochart badtime badnow nobook nodb deleted; do
-  [ "$(cat "$tmp/$name.rc")" != 0 ] || fail "$name: exit code 0"
-  [ "$(wc -l <"$tmp/$name.err")" = 1 ] || fail "$name: not one line: $(cat "$tmp/$name.err")"
-done
+expect_one_line_error nochart badtime badnow nobook nodb deleted
 expect_in nochart err "ZaltTrend1_Sheet1"
 expect_in deleted err "no trend chart"
 
-[ "$failures" = 0 ] || { echo "$failures failure(s)" >&2; exit 1; }
-echo "render: all checks passed"
+finish render

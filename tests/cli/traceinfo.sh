@@ -2,30 +2,8 @@
 # velkor traceinfo: the table, --write, the error reports and the exit codes.
 # Usage: bash traceinfo.sh PATH_TO_velkor (run from tests/).
 set -u
-velkor=$1
+. "$(dirname "$0")/common.inc"
 data=data/traceinfo
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-
-# run NAME ARGS...: runs velkor, keeping stdout, stderr and the exit code.
-run() {
-  local name=$1
-  shift
-  "$velkor" "$@" >"$tmp/$name.out" 2>"$tmp/$name.err"
-  echo $? >"$tmp/$name.rc"
-}
-
-expect_rc() {
-  local got
-  got=$(cat "$tmp/$1.rc")
-  [ "$got" = "$2" ] || fail "$1: exit code $got, expected $2"
-}
 
 expect_line() {
   grep -qxF -- "$3" "$tmp/$1.$2" || fail "$1: no line '$3' on $2: $(cat "$tmp/$1.$2")"
@@ -91,8 +69,4 @@ run folder traceinfo "$tmp"
 expect_rc folder 2
 expect_lines folder err 1
 
-if [ "$failures" -ne 0 ]; then
-  echo "traceinfo.sh: $failures failure(s)" >&2
-  exit 1
-fi
-echo "traceinfo.sh: all passed"
+finish traceinfo.sh

@@ -1,7 +1,9 @@
 #include "sim/csv/ArchiveImport.h"
 
 #include <map>
+#include <optional>
 #include <stdexcept>
+#include <string>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -40,7 +42,14 @@ class Batcher {
   std::int64_t Points() const { return static_cast<std::int64_t>(points_.size()); }
 
  private:
+  // Files hold runs of rows of one point: the run's point is found once.
   PointId PointOf(const std::string& server, const std::string& tag) {
+    if (last_ && last_->server == server && last_->tag == tag) return last_->point;
+    last_ = LastPoint{server, tag, FindOrAddPoint(server, tag)};
+    return last_->point;
+  }
+
+  PointId FindOrAddPoint(const std::string& server, const std::string& tag) {
     auto key = std::make_pair(NameKey(server), NameKey(tag));
     auto found = points_.find(key);
     if (found != points_.end()) return found->second;
@@ -49,9 +58,16 @@ class Batcher {
     return id;
   }
 
+  struct LastPoint {
+    std::string server;
+    std::string tag;
+    PointId point;
+  };
+
   ArchiveStore& store_;
   std::size_t batchRows_;
   std::map<std::pair<std::string, std::string>, PointId> points_;
+  std::optional<LastPoint> last_;
   std::map<PointId, std::vector<Sample>> pending_;
   std::size_t pendingRows_ = 0;
   std::int64_t stored_ = 0;

@@ -1,6 +1,7 @@
 #include "sim/demo/DemoReport.h"
 
 #include <sstream>
+#include <string>
 
 #include "sim/demo/DemoScript.h"
 #include "sim/demo/HtmlText.h"
@@ -18,13 +19,13 @@ ol.steps > li { margin: 0.6em 0; }
 .failure { color: #b42318; font-family: monospace; white-space: pre-wrap; }
 figure { margin: 0.6em 0 1.2em 0; } figure svg { border: 1px solid #ccc; max-width: 100%; height: auto; }
 figcaption { font-size: 0.85em; color: #555; }
-table { border-collapse: collapse; font-size: 0.85em; margin: 0.5em 0; }
+table { border-collapse: collapse; font-size: 0.85em; margin: 0.5em 0; display: block; max-width: 100%; overflow-x: auto; }
 th, td { border: 1px solid #ccc; padding: 0.2em 0.5em; text-align: left; vertical-align: top; }
 th { background: #f3f3f3; } td.value { font-family: monospace; word-break: break-all; max-width: 40em; }
 pre.log { background: #f8f8f8; border: 1px solid #ddd; padding: 0.6em; white-space: pre-wrap; }
 )css";
 
-void WriteStep(std::ostream& html, const DemoStepResult& step) {
+void WriteStep(std::ostream& html, const DemoStepResult& step, std::size_t number) {
   html << "<li><span>" << EscapeHtml(step.narration) << "</span> "
        << (step.failures.empty() ? "<span class=\"ok\">ok</span>"
                                  : "<span class=\"failed\">failed</span>");
@@ -32,7 +33,8 @@ void WriteStep(std::ostream& html, const DemoStepResult& step) {
     html << "<div class=\"failure\">" << EscapeHtml(failure) << "</div>";
   if (!step.svgFile.empty()) {
     html << "<figure>"
-         << (step.svg.empty() ? "<p class=\"failed\">no chart was drawn</p>" : InlineSvg(step.svg))
+         << (step.svg.empty() ? "<p class=\"failed\">no chart was drawn</p>"
+                              : InlineSvg(step.svg, "step" + std::to_string(number) + "-"))
          << "<figcaption>" << EscapeHtml(step.svgFile) << "</figcaption></figure>";
   }
   html << "</li>\n";
@@ -108,7 +110,7 @@ std::string DemoReportHtml(const DemoResult& result) {
        << (result.Succeeded() ? "<span class=\"ok\">Every step went as expected.</span>"
                               : "<span class=\"failed\">Some steps failed; see below.</span>")
        << "</p>\n<h2>Steps</h2>\n<ol class=\"steps\">\n";
-  for (const auto& step : result.steps) WriteStep(html, step);
+  for (std::size_t i = 0; i < result.steps.size(); ++i) WriteStep(html, result.steps[i], i + 1);
   html << "</ol>\n";
   WriteSaved(html, result);
   WriteLog(html, result.log);

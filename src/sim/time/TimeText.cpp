@@ -1,6 +1,6 @@
 #include "sim/time/TimeText.h"
 
-#include <regex>
+#include <string_view>
 
 #include "platform/Conversions.h"
 #include "platform/DateRange.h"
@@ -26,11 +26,28 @@ bool IsRepresentable(DateValue date) {
   return true;
 }
 
-// "2026-13-01" is shaped like a date; reading it as the serial 2026 with
-// the offsets "-13-01" would only give a confusing message about units.
+// Skips 1 to `most` digits at `at`; false when there is none.
+bool SkipDigits(std::string_view text, std::size_t& at, std::size_t most) {
+  const std::size_t start = at;
+  while (at < text.size() && at - start < most && text[at] >= '0' && text[at] <= '9') ++at;
+  return at > start;
+}
+
+bool SkipDateSeparator(std::string_view text, std::size_t& at) {
+  if (at >= text.size() || std::string_view("-/.").find(text[at]) == std::string_view::npos)
+    return false;
+  ++at;
+  return true;
+}
+
+// "2026-13-01" is shaped like a date (1-4 digits, - / or ., 1-2 digits, a
+// separator, 1-4 digits); reading it as the serial 2026 with the offsets
+// "-13-01" would only give a confusing message about units. Scanned by hand:
+// every time in an imported file passes here.
 bool IsDateShaped(std::string_view body) {
-  static const std::regex shape(R"(^\d{1,4}[-/.]\d{1,2}[-/.]\d{1,4})");
-  return std::regex_search(body.begin(), body.end(), shape);
+  std::size_t at = 0;
+  return SkipDigits(body, at, 4) && SkipDateSeparator(body, at) && SkipDigits(body, at, 2) &&
+         SkipDateSeparator(body, at) && SkipDigits(body, at, 4);
 }
 
 DateValue CheckedDate(std::string_view text, DateValue date) {
@@ -50,8 +67,9 @@ DateValue ParseTimeText(std::string_view text, DateValue now) {
     anchor.reset();  // only a leading serial was readable
   }
   if (!anchor) {
-    RaiseBadTime(text, "it starts with neither a date, a date serial, *, t, today, y, yesterday "
-                       "nor an offset such as -8h");
+    RaiseBadTime(text,
+                 "it starts with neither a date, a date serial, *, t, today, y, yesterday "
+                 "nor an offset such as -8h");
   }
   CheckedDate(text, anchor->date);
   const double days = ReadOffsets(text, body.substr(anchor->length));

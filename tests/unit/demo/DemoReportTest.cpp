@@ -15,8 +15,18 @@ TEST(HtmlText, EscapesMarkupAndStripsTheSvgPrologue) {
       {"", ""},
   };
   for (const auto& [text, escaped] : escapes) EXPECT_EQ(EscapeHtml(text), escaped);
-  EXPECT_EQ(InlineSvg("<?xml version=\"1.0\"?>\n<!DOCTYPE svg>\n<svg a=\"1\"/>"), "<svg a=\"1\"/>");
-  EXPECT_EQ(InlineSvg("not a picture"), "");
+  EXPECT_EQ(InlineSvg("<?xml version=\"1.0\"?>\n<!DOCTYPE svg>\n<svg a=\"1\"/>", "p-"),
+            "<svg a=\"1\"/>");
+  EXPECT_EQ(InlineSvg("not a picture", "p-"), "");
+}
+
+TEST(HtmlText, GivesTheIdsOfAnInlinedChartItsOwnPrefixButLeavesTextAlone) {
+  const std::string svg =
+      "<svg><clipPath id=\"plot\"/><g clip-path=\"url(#plot)\"><use href=\"#plot\"/>"
+      "<text> id=\"plot\" url(#plot)</text></g></svg>";
+  EXPECT_EQ(InlineSvg(svg, "step6-"),
+            "<svg><clipPath id=\"step6-plot\"/><g clip-path=\"url(#step6-plot)\">"
+            "<use href=\"#step6-plot\"/><text> id=\"plot\" url(#plot)</text></g></svg>");
 }
 
 TEST(DemoReport, ShowsFailuresChartsAndReportsWithTheirTextEscaped) {
@@ -27,7 +37,7 @@ TEST(DemoReport, ShowsFailuresChartsAndReportsWithTheirTextEscaped) {
   result.savedError = "Plant.json: gone";
   const std::string html = DemoReportHtml(result);
   EXPECT_NE(html.find("Insert &lt;the&gt; trend"), std::string::npos);
-  EXPECT_NE(html.find("<svg id=\"c1\"></svg>"), std::string::npos);
+  EXPECT_NE(html.find("<svg id=\"step1-c1\"></svg>"), std::string::npos);
   EXPECT_EQ(html.find("<?xml"), std::string::npos);
   EXPECT_NE(html.find("no chart was drawn"), std::string::npos);
   EXPECT_NE(html.find("render: unexpected error 5"), std::string::npos);
