@@ -61,6 +61,13 @@ bool HostDriver::Close(std::string_view bookName) {
   return ResolveBook(bookName)->Close();
 }
 
+void HostDriver::CancelledClose(std::string_view bookName) {
+  SimApplication::DriverScope scope(*app_);
+  auto book = ResolveBook(bookName);
+  bool cancel = false;
+  if (app_->EnableEvents()) app_->WorkbookBeforeClose.Raise(book, cancel);
+}
+
 void HostDriver::Save(std::string_view bookName, const std::string& path) {
   SimApplication::DriverScope scope(*app_);
   auto book = ResolveBook(bookName);
@@ -116,7 +123,9 @@ void HostDriver::RaiseSheetCalculate(std::string_view sheetReference) {
   if (app_->EnableEvents()) app_->SheetCalculate.Raise(sheet);
 }
 
-void HostDriver::SetCellEditMode(bool editing) { app_->SetCellEditMode(editing); }
+void HostDriver::SetCellEditMode(bool editing) {
+  app_->SetCellEditMode(editing);
+}
 
 void HostDriver::Advance(std::int64_t milliseconds) {
   SimApplication::DriverScope scope(*app_);

@@ -47,6 +47,9 @@ class HostDriver {
   std::shared_ptr<SimWorkbook> Open(const std::string& path);
   // Asks the workbook to close (WorkbookBeforeClose may cancel); false when cancelled.
   bool Close(std::string_view bookName);
+  // The host asks to close the workbook (WorkbookBeforeClose) and the user
+  // then cancels at the save prompt: the workbook stays open.
+  void CancelledClose(std::string_view bookName);
   // Saves the workbook to `path`, or to the file it came from when `path` is empty.
   void Save(std::string_view bookName, const std::string& path = {});
 

@@ -74,6 +74,11 @@ void RunOpen(ScenarioSession& s, const Json& step, StepOutcome& out) {
 
 void RunClose(ScenarioSession& s, const Json& step, StepOutcome& out) {
   const std::string name = Text(step, "close");
+  if (step.value("cancel", false)) {
+    s.Driver().CancelledClose(name);
+    out.summary = "close " + name + " (cancelled by the user)";
+    return;
+  }
   out.summary = "close " + name + (s.Driver().Close(name) ? "" : " (cancelled)");
 }
 
@@ -183,7 +188,13 @@ void RunCellEditMode(ScenarioSession& s, const Json& step, StepOutcome& out) {
 
 const Verb kHostVerbs[] = {
     {"open", {}, CheckOpen, RunOpen},
-    {"close", {}, [](const Json& j, const std::string& p) { CheckText(j, p, "close"); }, RunClose},
+    {"close",
+     {"cancel"},
+     [](const Json& j, const std::string& p) {
+       CheckText(j, p, "close");
+       if (j.contains("cancel")) json::Boolean(j.at("cancel"), json::Child(p, "cancel"));
+     },
+     RunClose},
     {"save",
      {"to"},
      [](const Json& j, const std::string& p) {
