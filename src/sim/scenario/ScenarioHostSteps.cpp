@@ -93,7 +93,16 @@ void RunSave(ScenarioSession& s, const Json& step, StepOutcome& out) {
 // --- activate, insert ---
 
 void RunActivate(ScenarioSession& s, const Json& step, StepOutcome& out) {
-  s.Driver().Activate(Text(step, "activate"));
+  // "[Book]" alone makes that workbook active with the sheet it had active;
+  // "[Book]Sheet" names no cell, but the host's reference syntax wants its "!".
+  const std::string reference = Text(step, "activate");
+  const auto book = reference.starts_with('[') ? reference.find(']') : std::string::npos;
+  if (book != std::string::npos && book + 1 == reference.size())
+    s.Driver().ResolveBook(reference.substr(1, book - 1))->Activate();
+  else
+    s.Driver().Activate(book != std::string::npos && reference.find('!') == std::string::npos
+                            ? reference + '!'
+                            : reference);
   out.summary = "activate " + Text(step, "activate");
 }
 
