@@ -37,6 +37,10 @@ run_scenario bad-value '{"steps": [{"edit": "Sheet1!A1", "value": {"long": "five
 expect_rc bad-value 2
 expect_in bad-value out "step 1, field value/long"
 
+run_scenario huge-count '{"steps": [{"fault": "Application.Run", "error": 1004, "count": 1e12}]}'
+expect_rc huge-count 2
+expect_in huge-count out "step 1, field count"
+
 run_scenario not-json '{"steps": ['
 expect_rc not-json 2
 

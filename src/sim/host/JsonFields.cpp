@@ -1,6 +1,7 @@
 #include "sim/host/JsonFields.h"
 
 #include <cmath>
+#include <limits>
 
 #include "sim/host/FileFormatError.h"
 
@@ -44,6 +45,14 @@ double Number(const Json& j, const std::string& path, double min) {
   if (!std::isfinite(v) || v < min)
     throw FileFormatError(path, "number out of range (at least " + std::to_string(min) + ")");
   return v;
+}
+
+std::int32_t Long(const Json& j, const std::string& path, std::int32_t min) {
+  const double v = Number(j, path, min);
+  if (v > std::numeric_limits<std::int32_t>::max() || v != std::floor(v))
+    throw FileFormatError(path, "expected a whole number up to " +
+                                    std::to_string(std::numeric_limits<std::int32_t>::max()));
+  return static_cast<std::int32_t>(v);
 }
 
 bool Boolean(const Json& j, const std::string& path) {

@@ -18,6 +18,8 @@ const Json& Object(const Json& j, const std::string& path);
 const Json& Array(const Json& j, const std::string& path);
 std::string String(const Json& j, const std::string& path);
 double Number(const Json& j, const std::string& path, double min);
+// A whole number from `min` up to the largest Long.
+std::int32_t Long(const Json& j, const std::string& path, std::int32_t min);
 bool Boolean(const Json& j, const std::string& path);
 
 // The member `key` of `object`; a missing one is a fault at its path.

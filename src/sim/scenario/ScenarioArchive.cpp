@@ -26,8 +26,7 @@ Sample ParseSample(const Json& json, const std::string& path) {
     throw FileFormatError(json::Child(path, 0), "expected a date as \"YYYY-MM-DDTHH:MM:SS\"");
   Sample sample{*time, std::numeric_limits<double>::quiet_NaN(), sample_status::kGood};
   if (!json[1].is_null()) sample.value = json::Number(json[1], json::Child(path, 1), -HUGE_VAL);
-  if (json.size() == 3)
-    sample.status = static_cast<std::int32_t>(json::Number(json[2], json::Child(path, 2), 0));
+  if (json.size() == 3) sample.status = json::Long(json[2], json::Child(path, 2), 0);
   return sample;
 }
 

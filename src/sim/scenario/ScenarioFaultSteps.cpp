@@ -16,10 +16,9 @@ namespace velkor::sim::scenario {
 namespace {
 
 std::int32_t Counter(const Json& step, const std::string& path, std::string_view key,
-                     std::int32_t fallback, double least) {
+                     std::int32_t fallback, std::int32_t least) {
   const Json* value = json::Optional(step, key);
-  return value ? static_cast<std::int32_t>(json::Number(*value, json::Child(path, key), least))
-               : fallback;
+  return value ? json::Long(*value, json::Child(path, key), least) : fallback;
 }
 
 void CheckFault(const Json& step, const std::string& path) {

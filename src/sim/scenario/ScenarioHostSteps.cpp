@@ -181,7 +181,7 @@ void RunTick(ScenarioSession& s, const Json& step, StepOutcome& out) {
 void CheckAnswer(const Json& step, const std::string& path) {
   const std::string at = json::Child(path, "answer");
   const Json& answers = json::Array(step.at("answer"), at);
-  for (std::size_t i = 0; i < answers.size(); ++i) json::Number(answers[i], json::Child(at, i), 1);
+  for (std::size_t i = 0; i < answers.size(); ++i) json::Long(answers[i], json::Child(at, i), 1);
 }
 
 void RunAnswer(ScenarioSession& s, const Json& step, StepOutcome& out) {

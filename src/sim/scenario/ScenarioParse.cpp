@@ -74,7 +74,7 @@ void ParseSetUp(const Json& root, Scenario& out) {
     if (!out.clock) throw FileFormatError("/clock", "expected a date as \"YYYY-MM-DDTHH:MM:SS\"");
   }
   if (const Json* language = json::Optional(root, "hostLanguage"))
-    out.hostLanguage = static_cast<std::int32_t>(json::Number(*language, "/hostLanguage", 1));
+    out.hostLanguage = json::Long(*language, "/hostLanguage", 1);
   if (const Json* archive = json::Optional(root, "archive"))
     out.archive = ParseArchiveSetup(*archive, "/archive");
   if (const Json* books = json::Optional(root, "workbooks"))
