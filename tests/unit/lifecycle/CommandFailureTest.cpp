@@ -6,6 +6,7 @@
 #include "model/Traces.h"
 #include "platform/ErrorNumbers.h"
 #include "sim/FaultPoints.h"
+#include "sim/components/ChartView.h"
 #include "trend/InsertTrend.h"
 #include "trend/QuerySpecs.h"
 #include "unit/control/Fakes.h"
@@ -63,9 +64,9 @@ TEST_F(CommandFailureTest, AFailingReorderGoesToTheCallerAndTheTimerComesBack) {
 
 // A trend with one archive trace on Sheet1, the user answering Yes to the
 // deletion question.
-class DeleteFailureTest : public TrendHost {
+class TrendCommandTest : public TrendHost {
  protected:
-  DeleteFailureTest() {
+  TrendCommandTest() {
     std::string server = "srv1";
     std::string tag = "sinusoid";
     ZaltAddQuerySpec(*control, server, tag);
@@ -74,7 +75,7 @@ class DeleteFailureTest : public TrendHost {
     InsertTrend(*control, sheet, range);
     services.messageBox->QueueAnswers({6});
   }
-  ~DeleteFailureTest() override { sim::ClearFaults(); }
+  ~TrendCommandTest() override { sim::ClearFaults(); }
 
   std::vector<std::string> ObjectNames() const {
     std::vector<std::string> names;
@@ -85,7 +86,17 @@ class DeleteFailureTest : public TrendHost {
   std::shared_ptr<ExcelTrendWizard> control = InsertControl();
 };
 
-TEST_F(DeleteFailureTest, AnObjectThatRefusesDeletionStaysAndTheRestIsDeleted) {
+TEST_F(TrendCommandTest, FormatOpensTheDialogOverTheControlsWindow) {
+  auto view = std::dynamic_pointer_cast<sim::ChartView>(control->m_objTrend.get());
+  ASSERT_TRUE(view);
+  for (const auto& item : view->MenuItems())
+    if (item.caption == "F&ormat...") view->PickMenuItem(item.id);
+  EXPECT_EQ(view->FormatDialogShown(), 1);
+  EXPECT_EQ(view->FormatDialogOwner(), control->Site()->WindowHandle());
+  EXPECT_NE(view->FormatDialogOwner(), 0);
+}
+
+TEST_F(TrendCommandTest, AnObjectThatRefusesDeletionStaysAndTheRestIsDeleted) {
   ASSERT_EQ(ObjectNames(), (std::vector<std::string>{"ExcelTrendWizard1", "ZaltArchiveData1_Sheet1",
                                                      "ZaltTrend1_Sheet1"}));
   sim::ArmFault("OLEObject.Delete", err::kAppDefined, 1, 1);  // the chart, second of three
@@ -98,7 +109,7 @@ TEST_F(DeleteFailureTest, AnObjectThatRefusesDeletionStaysAndTheRestIsDeleted) {
   EXPECT_FALSE(control->Timer1->Enabled());
 }
 
-TEST_F(DeleteFailureTest, AFailingQuestionEndsDeletionBeforeAnythingIsDeleted) {
+TEST_F(TrendCommandTest, AFailingQuestionEndsDeletionBeforeAnythingIsDeleted) {
   sim::ArmFault("MessageBox.Popup", err::kAppDefined);
   DeleteTrend(*control);
   EXPECT_EQ(ObjectNames().size(), 3u);
