@@ -1,5 +1,6 @@
 #include "sync/WorksheetTraces.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "control/ExcelTrendWizard.h"
@@ -7,13 +8,14 @@
 #include "control/components/ExcelDataControl.h"
 #include "control/components/QueryObject.h"
 #include "control/components/QuerySpec.h"
-#include "control/components/QuerySpecs.h"
 #include "control/components/QuerySpecAttribute.h"
 #include "control/components/QuerySpecAttributes.h"
+#include "control/components/QuerySpecs.h"
 #include "model/CellReference.h"
 #include "model/Traces.h"
 #include "model/WorkbookIndex.h"
 #include "platform/Conversions.h"
+#include "platform/VbString.h"
 #include "platform/host/HostModel.h"
 #include "support/ErrorHandling.h"
 #include "trend/QuerySpecs.h"
@@ -78,11 +80,22 @@ bool Intersects(const host::RangePtr& target, const host::RangePtr& cell) {
   return Deref(gAppExcel).Intersect(target, cell) != nullptr;
 }
 
+// Records are found by their trace name: were two traces to share a name, a
+// later rename of one would move the other's record. A new name that another
+// trace of the data control has (in any letter case) is therefore not taken.
+bool NameTakenByAnother(const std::vector<component::QuerySpecPtr>& specs,
+                        const component::QuerySpec& renamed, const std::string& name) {
+  return std::any_of(specs.begin(), specs.end(), [&](const component::QuerySpecPtr& other) {
+    return other.get() != &renamed && vb::EqualsText(Deref(other).Name(), name);
+  });
+}
+
 // Step W1.
 void RenameFromNameCells(ExcelTrendWizard& c, const std::string& bookName,
                          const std::string& sheetName, const host::RangePtr& target,
                          SyncEvent& event) {
-  for (const auto& spec : WorksheetSpecs(c)) {
+  const auto specs = WorksheetSpecs(c);
+  for (const auto& spec : specs) {
     TryStep([&] {
       if (!CBool(Attribute(*spec, kNameFromCell))) return;
       auto sheet = SpecSheetIfEdited(c, *spec, bookName, sheetName);
@@ -91,6 +104,7 @@ void RenameFromNameCells(ExcelTrendWizard& c, const std::string& bookName,
       auto cell = sheet->Range(Variant(CStr(GetRangeAddress(nameCell))));
       if (!Intersects(target, cell)) return;
       const std::string newName = CStr(Deref(target).Value());
+      if (NameTakenByAnother(specs, *spec, newName)) return;
       const std::string oldName = spec->Name();
       for (std::int32_t j = 1; j <= event.n; ++j) {
         auto& record = gTraces[static_cast<std::size_t>(j)];
