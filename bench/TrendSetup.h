@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "sim/SimServices.h"
-#include "sim/host/HostDriver.h"
-#include "sim/host/SimApplication.h"
+#include "standins/SimServices.h"
+#include "standins/host/HostDriver.h"
+#include "standins/host/SimApplication.h"
 
 namespace velkor::bench {
 

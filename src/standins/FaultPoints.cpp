@@ -1,4 +1,4 @@
-#include "sim/FaultPoints.h"
+#include "standins/FaultPoints.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "sim/ScriptedMessageBox.h"
+#include "standins/ScriptedMessageBox.h"
 
 namespace velkor::sim {
 

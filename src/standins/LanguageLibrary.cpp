@@ -1,4 +1,4 @@
-#include "sim/LanguageLibrary.h"
+#include "standins/LanguageLibrary.h"
 
 #include <algorithm>
 #include <cctype>

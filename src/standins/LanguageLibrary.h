@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "sim/ObjectRegistry.h"
+#include "os/linux/ObjectRegistry.h"
 #include "support/StringLookupObject.h"
 
 namespace velkor::sim {

@@ -1,4 +1,4 @@
-#include "sim/MemoryLogSink.h"
+#include "standins/MemoryLogSink.h"
 
 namespace velkor::sim {
 

@@ -1,6 +1,6 @@
-#include "sim/ScriptedMessageBox.h"
+#include "standins/ScriptedMessageBox.h"
 
-#include "sim/FaultPoints.h"
+#include "standins/FaultPoints.h"
 
 namespace velkor::sim {
 

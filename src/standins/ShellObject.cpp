@@ -1,4 +1,4 @@
-#include "sim/ShellObject.h"
+#include "standins/ShellObject.h"
 
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"

@@ -12,10 +12,10 @@
 #include "platform/os/Folders.h"
 #include "platform/os/ProfileFiles.h"
 #include "platform/os/Registry.h"
-#include "sim/MemoryLogSink.h"
-#include "sim/ObjectRegistry.h"
-#include "sim/ScriptedMessageBox.h"
-#include "sim/os/OsPaths.h"
+#include "standins/MemoryLogSink.h"
+#include "os/linux/ObjectRegistry.h"
+#include "standins/ScriptedMessageBox.h"
+#include "os/linux/OsPaths.h"
 
 namespace velkor::sim {
 

@@ -1,4 +1,4 @@
-#include "sim/os/TagSearchDialog.h"
+#include "standins/TagSearchDialog.h"
 
 #include <deque>
 
@@ -6,7 +6,7 @@
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/VbString.h"
-#include "sim/FaultPoints.h"
+#include "standins/FaultPoints.h"
 
 namespace velkor::sim {
 

@@ -1,11 +1,11 @@
-#include "sim/VirtualNow.h"
+#include "standins/VirtualNow.h"
 
 #include <cmath>
 #include <ctime>
 #include <optional>
 
 #include "platform/Conversions.h"
-#include "sim/host/VirtualClock.h"
+#include "standins/host/VirtualClock.h"
 
 namespace velkor::sim {
 

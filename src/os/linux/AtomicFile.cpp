@@ -1,4 +1,4 @@
-#include "sim/host/AtomicFile.h"
+#include "os/linux/AtomicFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "sim/os/ConsoleMessageBox.h"
+#include "os/linux/ConsoleMessageBox.h"
 
 #include <unistd.h>
 
@@ -9,7 +9,7 @@
 
 #include "platform/Conversions.h"
 #include "platform/VbString.h"
-#include "sim/ScriptedMessageBox.h"
+#include "standins/ScriptedMessageBox.h"
 
 namespace velkor::sim {
 

@@ -1,4 +1,4 @@
-#include "sim/os/FileLogSink.h"
+#include "os/linux/FileLogSink.h"
 
 #include <fcntl.h>
 #include <unistd.h>

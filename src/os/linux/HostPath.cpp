@@ -1,4 +1,4 @@
-#include "sim/os/HostPath.h"
+#include "os/linux/HostPath.h"
 
 #include <algorithm>
 #include <string>

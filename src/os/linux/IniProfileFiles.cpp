@@ -1,13 +1,13 @@
-#include "sim/os/IniProfileFiles.h"
+#include "os/linux/IniProfileFiles.h"
 
 #include <system_error>
 #include <vector>
 
 #include "platform/VbString.h"
-#include "sim/FaultPoints.h"
-#include "sim/host/AtomicFile.h"
-#include "sim/os/HostPath.h"
-#include "sim/os/IniText.h"
+#include "standins/FaultPoints.h"
+#include "os/linux/AtomicFile.h"
+#include "os/linux/HostPath.h"
+#include "os/linux/IniText.h"
 
 namespace velkor::sim {
 

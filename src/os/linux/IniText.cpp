@@ -1,4 +1,4 @@
-#include "sim/os/IniText.h"
+#include "os/linux/IniText.h"
 
 #include "platform/VbString.h"
 

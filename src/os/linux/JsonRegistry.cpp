@@ -1,4 +1,4 @@
-#include "sim/os/JsonRegistry.h"
+#include "os/linux/JsonRegistry.h"
 
 #include <string>
 

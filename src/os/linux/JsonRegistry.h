@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "platform/os/Registry.h"
-#include "sim/os/RegistryFile.h"
+#include "os/linux/RegistryFile.h"
 
 namespace velkor::sim {
 

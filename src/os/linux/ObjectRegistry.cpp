@@ -1,4 +1,4 @@
-#include "sim/ObjectRegistry.h"
+#include "os/linux/ObjectRegistry.h"
 
 #include "platform/ErrorNumbers.h"
 #include "platform/VbString.h"

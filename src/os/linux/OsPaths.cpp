@@ -1,4 +1,4 @@
-#include "sim/os/OsPaths.h"
+#include "os/linux/OsPaths.h"
 
 #include <cstdlib>
 

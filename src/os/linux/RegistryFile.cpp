@@ -1,11 +1,11 @@
-#include "sim/os/RegistryFile.h"
+#include "os/linux/RegistryFile.h"
 
 #include <unistd.h>
 
 #include <system_error>
 
 #include "platform/VbString.h"
-#include "sim/host/AtomicFile.h"
+#include "os/linux/AtomicFile.h"
 
 namespace velkor::sim {
 

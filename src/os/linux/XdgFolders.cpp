@@ -1,4 +1,4 @@
-#include "sim/os/XdgFolders.h"
+#include "os/linux/XdgFolders.h"
 
 #include <dlfcn.h>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/os/Folders.h"
-#include "sim/os/OsPaths.h"
+#include "os/linux/OsPaths.h"
 
 namespace velkor::sim {
 

@@ -1,4 +1,4 @@
-#include "sim/archive/ArchiveErrors.h"
+#include "parts/archive/ArchiveErrors.h"
 
 #include <sqlite3.h>
 

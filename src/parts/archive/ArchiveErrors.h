@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "sim/archive/Sqlite.h"
+#include "parts/archive/Sqlite.h"
 
 namespace velkor::sim::archive_error {
 

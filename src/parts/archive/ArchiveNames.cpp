@@ -1,4 +1,4 @@
-#include "sim/archive/ArchiveNames.h"
+#include "parts/archive/ArchiveNames.h"
 
 #include "platform/VbString.h"
 

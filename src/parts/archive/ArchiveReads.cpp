@@ -2,11 +2,11 @@
 #include <limits>
 #include <string>
 
-#include "sim/archive/ArchiveErrors.h"
-#include "sim/archive/ArchiveNames.h"
-#include "sim/archive/ArchiveStore.h"
-#include "sim/archive/ArchiveStoreImpl.h"
-#include "sim/time/DayCount.h"
+#include "parts/archive/ArchiveErrors.h"
+#include "parts/archive/ArchiveNames.h"
+#include "parts/archive/ArchiveStore.h"
+#include "parts/archive/ArchiveStoreImpl.h"
+#include "parts/time/DayCount.h"
 
 namespace velkor::sim {
 

@@ -1,10 +1,10 @@
-#include "sim/archive/ArchiveSchema.h"
+#include "parts/archive/ArchiveSchema.h"
 
 #include <cstdint>
 #include <string>
 
-#include "sim/archive/ArchiveErrors.h"
-#include "sim/archive/ArchiveSql.h"
+#include "parts/archive/ArchiveErrors.h"
+#include "parts/archive/ArchiveSql.h"
 
 namespace velkor::sim {
 

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "sim/archive/Sqlite.h"
+#include "parts/archive/Sqlite.h"
 
 namespace velkor::sim {
 

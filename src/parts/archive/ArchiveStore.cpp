@@ -1,13 +1,13 @@
-#include "sim/archive/ArchiveStore.h"
+#include "parts/archive/ArchiveStore.h"
 
 #include <sqlite3.h>
 
 #include <system_error>
 
-#include "sim/archive/ArchiveErrors.h"
-#include "sim/archive/ArchiveSchema.h"
-#include "sim/archive/ArchiveSql.h"
-#include "sim/archive/ArchiveStoreImpl.h"
+#include "parts/archive/ArchiveErrors.h"
+#include "parts/archive/ArchiveSchema.h"
+#include "parts/archive/ArchiveSql.h"
+#include "parts/archive/ArchiveStoreImpl.h"
 
 namespace velkor::sim {
 

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "sim/archive/ArchiveTypes.h"
+#include "parts/archive/ArchiveTypes.h"
 
 namespace velkor::sim {
 

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "sim/archive/ArchiveStore.h"
-#include "sim/archive/SampleWriter.h"
-#include "sim/archive/Sqlite.h"
+#include "parts/archive/ArchiveStore.h"
+#include "parts/archive/SampleWriter.h"
+#include "parts/archive/Sqlite.h"
 
 namespace velkor::sim {
 

@@ -2,10 +2,10 @@
 #include <string>
 
 #include "platform/DateRange.h"
-#include "sim/archive/ArchiveErrors.h"
-#include "sim/archive/ArchiveNames.h"
-#include "sim/archive/ArchiveStore.h"
-#include "sim/archive/ArchiveStoreImpl.h"
+#include "parts/archive/ArchiveErrors.h"
+#include "parts/archive/ArchiveNames.h"
+#include "parts/archive/ArchiveStore.h"
+#include "parts/archive/ArchiveStoreImpl.h"
 
 namespace velkor::sim {
 

@@ -1,4 +1,4 @@
-#include "sim/archive/DemoArchive.h"
+#include "parts/archive/DemoArchive.h"
 
 #include <cmath>
 #include <string>
@@ -6,8 +6,8 @@
 
 #include "platform/DateRange.h"
 #include "platform/ErrorNumbers.h"
-#include "sim/archive/DemoSignals.h"
-#include "sim/time/DayCount.h"
+#include "parts/archive/DemoSignals.h"
+#include "parts/time/DayCount.h"
 
 namespace velkor::sim {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "platform/Variant.h"
-#include "sim/archive/ArchiveStore.h"
+#include "parts/archive/ArchiveStore.h"
 
 namespace velkor::sim {
 

@@ -1,4 +1,4 @@
-#include "sim/archive/DemoArchiveCache.h"
+#include "parts/archive/DemoArchiveCache.h"
 
 #include <atomic>
 #include <chrono>
@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/VbError.h"
-#include "sim/archive/DemoArchive.h"
+#include "parts/archive/DemoArchive.h"
 
 namespace velkor::sim {
 

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "platform/Variant.h"
-#include "sim/archive/ArchiveStore.h"
+#include "parts/archive/ArchiveStore.h"
 
 namespace velkor::sim {
 

@@ -1,4 +1,4 @@
-#include "sim/archive/DemoRandom.h"
+#include "parts/archive/DemoRandom.h"
 
 namespace velkor::sim {
 

@@ -1,11 +1,11 @@
-#include "sim/archive/DemoSignals.h"
+#include "parts/archive/DemoSignals.h"
 
 #include <array>
 #include <cmath>
 #include <limits>
 #include <numbers>
 
-#include "sim/archive/DemoRandom.h"
+#include "parts/archive/DemoRandom.h"
 
 namespace velkor::sim {
 

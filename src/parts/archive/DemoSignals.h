@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "sim/archive/ArchiveTypes.h"
+#include "parts/archive/ArchiveTypes.h"
 
 namespace velkor::sim {
 

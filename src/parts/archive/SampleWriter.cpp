@@ -1,9 +1,9 @@
-#include "sim/archive/SampleWriter.h"
+#include "parts/archive/SampleWriter.h"
 
 #include <string>
 
-#include "sim/archive/ArchiveSql.h"
-#include "sim/time/DayCount.h"
+#include "parts/archive/ArchiveSql.h"
+#include "parts/time/DayCount.h"
 
 namespace velkor::sim {
 

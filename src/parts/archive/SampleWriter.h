@@ -4,8 +4,8 @@
 
 #include <span>
 
-#include "sim/archive/ArchiveTypes.h"
-#include "sim/archive/Sqlite.h"
+#include "parts/archive/ArchiveTypes.h"
+#include "parts/archive/Sqlite.h"
 
 namespace velkor::sim {
 

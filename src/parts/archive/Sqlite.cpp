@@ -1,4 +1,4 @@
-#include "sim/archive/Sqlite.h"
+#include "parts/archive/Sqlite.h"
 
 #include <sqlite3.h>
 

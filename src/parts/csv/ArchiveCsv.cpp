@@ -1,4 +1,4 @@
-#include "sim/csv/ArchiveCsv.h"
+#include "parts/csv/ArchiveCsv.h"
 
 #include <algorithm>
 #include <array>
@@ -7,9 +7,9 @@
 #include <limits>
 
 #include "platform/DateRange.h"
-#include "sim/csv/CsvLine.h"
-#include "sim/host/IsoDate.h"
-#include "sim/time/TimeText.h"
+#include "parts/csv/CsvLine.h"
+#include "parts/time/IsoDate.h"
+#include "parts/time/TimeText.h"
 
 namespace velkor::sim::csv {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "platform/Variant.h"
-#include "sim/archive/ArchiveTypes.h"
+#include "parts/archive/ArchiveTypes.h"
 
 namespace velkor::sim::csv {
 

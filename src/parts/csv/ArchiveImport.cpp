@@ -1,4 +1,4 @@
-#include "sim/csv/ArchiveImport.h"
+#include "parts/csv/ArchiveImport.h"
 
 #include <map>
 #include <optional>
@@ -8,9 +8,9 @@
 #include <variant>
 #include <vector>
 
-#include "sim/archive/ArchiveNames.h"
-#include "sim/csv/ArchiveCsv.h"
-#include "sim/csv/CsvLine.h"
+#include "parts/archive/ArchiveNames.h"
+#include "parts/csv/ArchiveCsv.h"
+#include "parts/csv/CsvLine.h"
 
 namespace velkor::sim::csv {
 

@@ -8,7 +8,7 @@
 #include <istream>
 #include <string>
 
-#include "sim/archive/ArchiveStore.h"
+#include "parts/archive/ArchiveStore.h"
 
 namespace velkor::sim::csv {
 

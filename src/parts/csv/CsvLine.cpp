@@ -1,4 +1,4 @@
-#include "sim/csv/CsvLine.h"
+#include "parts/csv/CsvLine.h"
 
 namespace velkor::sim::csv {
 

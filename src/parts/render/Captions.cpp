@@ -1,4 +1,4 @@
-#include "sim/render/Captions.h"
+#include "parts/render/Captions.h"
 
 #include <cctype>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "sim/render/Decimate.h"
+#include "parts/render/Decimate.h"
 
 #include <algorithm>
 #include <array>

@@ -6,8 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "sim/render/TimeWindow.h"
-#include "sim/render/TrendPicture.h"
+#include "parts/render/TimeWindow.h"
+#include "parts/render/TrendPicture.h"
 
 namespace velkor::sim {
 

@@ -1,12 +1,12 @@
-#include "sim/render/Legend.h"
+#include "parts/render/Legend.h"
 
 #include <algorithm>
 
 #include "platform/Utf8.h"
-#include "sim/render/MarkerShapes.h"
-#include "sim/render/Metrics.h"
-#include "sim/render/Palette.h"
-#include "sim/render/SvgElements.h"
+#include "parts/render/MarkerShapes.h"
+#include "parts/render/Metrics.h"
+#include "parts/render/Palette.h"
+#include "parts/render/SvgElements.h"
 
 namespace velkor::sim {
 

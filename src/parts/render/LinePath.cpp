@@ -1,8 +1,8 @@
-#include "sim/render/LinePath.h"
+#include "parts/render/LinePath.h"
 
 #include <cmath>
 
-#include "sim/render/SvgElements.h"
+#include "parts/render/SvgElements.h"
 
 namespace velkor::sim {
 

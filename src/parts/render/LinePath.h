@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "sim/render/PlotMapping.h"
+#include "parts/render/PlotMapping.h"
 
 namespace velkor::sim {
 

@@ -1,8 +1,8 @@
-#include "sim/render/MarkerShapes.h"
+#include "parts/render/MarkerShapes.h"
 
-#include "sim/render/SvgElements.h"
-#include "sim/render/SvgText.h"
-#include "sim/render/TrendPicture.h"
+#include "parts/render/SvgElements.h"
+#include "parts/render/SvgText.h"
+#include "parts/render/TrendPicture.h"
 
 namespace velkor::sim {
 

@@ -1,9 +1,9 @@
-#include "sim/render/OrderedSamples.h"
+#include "parts/render/OrderedSamples.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "sim/render/LinearTime.h"
+#include "parts/render/LinearTime.h"
 
 namespace velkor::sim {
 

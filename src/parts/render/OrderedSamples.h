@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "sim/render/TrendPicture.h"
+#include "parts/render/TrendPicture.h"
 
 namespace velkor::sim {
 

@@ -1,4 +1,4 @@
-#include "sim/render/Palette.h"
+#include "parts/render/Palette.h"
 
 #include <iterator>
 

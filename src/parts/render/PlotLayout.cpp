@@ -1,9 +1,9 @@
-#include "sim/render/PlotLayout.h"
+#include "parts/render/PlotLayout.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "sim/render/Metrics.h"
+#include "parts/render/Metrics.h"
 
 namespace velkor::sim {
 

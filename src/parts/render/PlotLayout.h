@@ -1,8 +1,8 @@
 // Where the title, the plot, the axis labels and the legend go.
 #pragma once
 
-#include "sim/render/PlotArea.h"
-#include "sim/render/TrendPicture.h"
+#include "parts/render/PlotArea.h"
+#include "parts/render/TrendPicture.h"
 
 namespace velkor::sim {
 

@@ -1,10 +1,10 @@
 // Where a sample lands in the picture.
 #pragma once
 
-#include "sim/render/PlotArea.h"
-#include "sim/render/TimeWindow.h"
-#include "sim/render/TrendPicture.h"
-#include "sim/render/ValueAxis.h"
+#include "parts/render/PlotArea.h"
+#include "parts/render/TimeWindow.h"
+#include "parts/render/TrendPicture.h"
+#include "parts/render/ValueAxis.h"
 
 namespace velkor::sim {
 

@@ -1,8 +1,8 @@
-#include "sim/render/PreparedTrace.h"
+#include "parts/render/PreparedTrace.h"
 
-#include "sim/render/Decimate.h"
-#include "sim/render/OrderedSamples.h"
-#include "sim/render/VisibleSamples.h"
+#include "parts/render/Decimate.h"
+#include "parts/render/OrderedSamples.h"
+#include "parts/render/VisibleSamples.h"
 
 namespace velkor::sim {
 

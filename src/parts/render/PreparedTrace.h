@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "sim/render/TimeWindow.h"
-#include "sim/render/TrendPicture.h"
-#include "sim/render/ValueAxis.h"
+#include "parts/render/TimeWindow.h"
+#include "parts/render/TrendPicture.h"
+#include "parts/render/ValueAxis.h"
 
 namespace velkor::sim {
 

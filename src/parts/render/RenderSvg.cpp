@@ -1,18 +1,18 @@
-#include "sim/render/RenderSvg.h"
+#include "parts/render/RenderSvg.h"
 
 #include <cmath>
 #include <optional>
 #include <vector>
 
-#include "sim/render/Captions.h"
-#include "sim/render/Legend.h"
-#include "sim/render/Metrics.h"
-#include "sim/render/PlotLayout.h"
-#include "sim/render/PreparedTrace.h"
-#include "sim/render/SvgAxes.h"
-#include "sim/render/SvgElements.h"
-#include "sim/render/SvgText.h"
-#include "sim/render/SvgTrace.h"
+#include "parts/render/Captions.h"
+#include "parts/render/Legend.h"
+#include "parts/render/Metrics.h"
+#include "parts/render/PlotLayout.h"
+#include "parts/render/PreparedTrace.h"
+#include "parts/render/SvgAxes.h"
+#include "parts/render/SvgElements.h"
+#include "parts/render/SvgText.h"
+#include "parts/render/SvgTrace.h"
 
 namespace velkor::sim {
 

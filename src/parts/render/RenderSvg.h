@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "sim/render/TrendPicture.h"
+#include "parts/render/TrendPicture.h"
 
 namespace velkor::sim {
 

@@ -1,9 +1,9 @@
-#include "sim/render/SvgAxes.h"
+#include "parts/render/SvgAxes.h"
 
 #include <algorithm>
 
-#include "sim/render/Metrics.h"
-#include "sim/render/SvgElements.h"
+#include "parts/render/Metrics.h"
+#include "parts/render/SvgElements.h"
 
 namespace velkor::sim {
 

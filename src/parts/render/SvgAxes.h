@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "sim/render/PlotArea.h"
-#include "sim/render/TimeAxis.h"
-#include "sim/render/ValueAxis.h"
+#include "parts/render/PlotArea.h"
+#include "parts/render/TimeAxis.h"
+#include "parts/render/ValueAxis.h"
 
 namespace velkor::sim {
 

@@ -1,6 +1,6 @@
-#include "sim/render/SvgElements.h"
+#include "parts/render/SvgElements.h"
 
-#include "sim/render/SvgText.h"
+#include "parts/render/SvgText.h"
 
 namespace velkor::sim {
 

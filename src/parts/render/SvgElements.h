@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "sim/render/PlotArea.h"
+#include "parts/render/PlotArea.h"
 
 namespace velkor::sim {
 

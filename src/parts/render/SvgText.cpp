@@ -1,4 +1,4 @@
-#include "sim/render/SvgText.h"
+#include "parts/render/SvgText.h"
 
 #include <algorithm>
 #include <charconv>

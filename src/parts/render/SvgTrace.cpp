@@ -1,11 +1,11 @@
-#include "sim/render/SvgTrace.h"
+#include "parts/render/SvgTrace.h"
 
 #include <cmath>
 #include <span>
 
-#include "sim/render/LinePath.h"
-#include "sim/render/MarkerShapes.h"
-#include "sim/render/SvgElements.h"
+#include "parts/render/LinePath.h"
+#include "parts/render/MarkerShapes.h"
+#include "parts/render/SvgElements.h"
 
 namespace velkor::sim {
 

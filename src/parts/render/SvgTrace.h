@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "sim/render/Palette.h"
-#include "sim/render/PlotMapping.h"
-#include "sim/render/PreparedTrace.h"
+#include "parts/render/Palette.h"
+#include "parts/render/PlotMapping.h"
+#include "parts/render/PreparedTrace.h"
 
 namespace velkor::sim {
 

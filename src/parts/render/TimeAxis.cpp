@@ -1,4 +1,4 @@
-#include "sim/render/TimeAxis.h"
+#include "parts/render/TimeAxis.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "sim/render/TimeWindow.h"
+#include "parts/render/TimeWindow.h"
 
 namespace velkor::sim {
 

@@ -5,7 +5,7 @@
 
 #include "platform/DateRange.h"
 #include "platform/Variant.h"
-#include "sim/render/LinearTime.h"
+#include "parts/render/LinearTime.h"
 
 namespace velkor::sim {
 

@@ -1,4 +1,4 @@
-#include "sim/render/ValueAxis.h"
+#include "parts/render/ValueAxis.h"
 
 #include <algorithm>
 #include <charconv>

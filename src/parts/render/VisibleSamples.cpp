@@ -1,4 +1,4 @@
-#include "sim/render/VisibleSamples.h"
+#include "parts/render/VisibleSamples.h"
 
 #include <algorithm>
 #include <cmath>

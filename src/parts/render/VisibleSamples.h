@@ -5,8 +5,8 @@
 #include <optional>
 #include <span>
 
-#include "sim/render/TimeWindow.h"
-#include "sim/render/TrendPicture.h"
+#include "parts/render/TimeWindow.h"
+#include "parts/render/TrendPicture.h"
 
 namespace velkor::sim {
 

@@ -1,4 +1,4 @@
-#include "sim/time/DayCount.h"
+#include "parts/time/DayCount.h"
 
 #include <cmath>
 

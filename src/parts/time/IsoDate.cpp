@@ -1,4 +1,4 @@
-#include "sim/host/IsoDate.h"
+#include "parts/time/IsoDate.h"
 
 #include <chrono>
 #include <cmath>

@@ -1,12 +1,12 @@
-#include "sim/time/TimeAnchor.h"
+#include "parts/time/TimeAnchor.h"
 
 #include <algorithm>
 #include <string>
 
 #include "platform/Conversions.h"
 #include "platform/VbString.h"
-#include "sim/time/DayCount.h"
-#include "sim/time/TimeTokens.h"
+#include "parts/time/DayCount.h"
+#include "parts/time/TimeTokens.h"
 
 namespace velkor::sim::timetext {
 

@@ -1,10 +1,10 @@
-#include "sim/time/TimeOffsets.h"
+#include "parts/time/TimeOffsets.h"
 
 #include <optional>
 #include <string>
 
-#include "sim/time/TimeTextError.h"
-#include "sim/time/TimeTokens.h"
+#include "parts/time/TimeTextError.h"
+#include "parts/time/TimeTokens.h"
 
 namespace velkor::sim::timetext {
 

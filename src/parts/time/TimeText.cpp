@@ -1,15 +1,15 @@
-#include "sim/time/TimeText.h"
+#include "parts/time/TimeText.h"
 
 #include <string_view>
 
 #include "platform/Conversions.h"
 #include "platform/DateRange.h"
 #include "platform/VbError.h"
-#include "sim/time/DayCount.h"
-#include "sim/time/TimeAnchor.h"
-#include "sim/time/TimeOffsets.h"
-#include "sim/time/TimeTextError.h"
-#include "sim/time/TimeTokens.h"
+#include "parts/time/DayCount.h"
+#include "parts/time/TimeAnchor.h"
+#include "parts/time/TimeOffsets.h"
+#include "parts/time/TimeTextError.h"
+#include "parts/time/TimeTokens.h"
 
 namespace velkor::sim {
 

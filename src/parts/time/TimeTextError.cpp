@@ -1,4 +1,4 @@
-#include "sim/time/TimeTextError.h"
+#include "parts/time/TimeTextError.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "sim/time/TimeTokens.h"
+#include "parts/time/TimeTokens.h"
 
 #include <charconv>
 #include <limits>

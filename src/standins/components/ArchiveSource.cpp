@@ -1,8 +1,8 @@
-#include "sim/components/ArchiveSource.h"
+#include "standins/components/ArchiveSource.h"
 
-#include "sim/VirtualNow.h"
-#include "sim/archive/DemoArchive.h"
-#include "sim/archive/DemoArchiveCache.h"
+#include "standins/VirtualNow.h"
+#include "parts/archive/DemoArchive.h"
+#include "parts/archive/DemoArchiveCache.h"
 
 namespace velkor::sim {
 

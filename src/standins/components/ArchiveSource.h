@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "sim/archive/ArchiveStore.h"
+#include "parts/archive/ArchiveStore.h"
 
 namespace velkor::sim {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "sim/render/TrendPicture.h"
+#include "parts/render/TrendPicture.h"
 
 namespace velkor::sim {
 

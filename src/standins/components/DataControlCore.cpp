@@ -1,8 +1,8 @@
-#include "sim/components/DataControlCore.h"
+#include "standins/components/DataControlCore.h"
 
-#include "sim/components/library/BagFields.h"
-#include "sim/components/library/SimDataObject.h"
-#include "sim/components/library/QuerySpecPersistence.h"
+#include "standins/components/library/BagFields.h"
+#include "standins/components/library/SimDataObject.h"
+#include "standins/components/library/QuerySpecPersistence.h"
 
 namespace velkor::sim {
 

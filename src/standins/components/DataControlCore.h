@@ -10,9 +10,9 @@
 #include "platform/Event.h"
 #include "platform/host/ControlSite.h"
 #include "platform/host/PropertyBag.h"
-#include "sim/components/DataFeed.h"
-#include "sim/components/library/SimQueryObject.h"
-#include "sim/components/library/QuerySpecStore.h"
+#include "standins/components/DataFeed.h"
+#include "standins/components/library/SimQueryObject.h"
+#include "standins/components/library/QuerySpecStore.h"
 
 namespace velkor::sim {
 

@@ -9,7 +9,7 @@
 
 #include "platform/Event.h"
 #include "platform/Variant.h"
-#include "sim/render/TrendPicture.h"
+#include "parts/render/TrendPicture.h"
 
 namespace velkor::sim {
 

@@ -1,8 +1,8 @@
-#include "sim/components/RegisterDataComponents.h"
+#include "standins/components/RegisterDataComponents.h"
 
-#include "sim/components/archive/SimArchiveData.h"
-#include "sim/components/excel/SimExcelData.h"
-#include "sim/components/library/SimTimeObject.h"
+#include "standins/components/archive/SimArchiveData.h"
+#include "standins/components/excel/SimExcelData.h"
+#include "standins/components/library/SimTimeObject.h"
 
 namespace velkor::sim {
 

@@ -2,7 +2,7 @@
 // object under their ProgIDs.
 #pragma once
 
-#include "sim/ObjectRegistry.h"
+#include "os/linux/ObjectRegistry.h"
 
 namespace velkor::sim {
 

@@ -1,4 +1,4 @@
-#include "sim/host/AxisSizes.h"
+#include "standins/host/AxisSizes.h"
 
 namespace velkor::sim {
 

@@ -1,4 +1,4 @@
-#include "sim/host/CellAddress.h"
+#include "standins/host/CellAddress.h"
 
 #include <algorithm>
 

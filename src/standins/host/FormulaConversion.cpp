@@ -1,4 +1,4 @@
-#include "sim/host/FormulaConversion.h"
+#include "standins/host/FormulaConversion.h"
 
 #include <optional>
 #include <string>
@@ -7,7 +7,7 @@
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/host/HostConstants.h"
-#include "sim/host/CellAddress.h"
+#include "standins/host/CellAddress.h"
 
 namespace velkor::sim {
 

@@ -1,13 +1,13 @@
-#include "sim/host/HostDriver.h"
+#include "standins/host/HostDriver.h"
 
 #include "platform/ErrorNumbers.h"
-#include "sim/host/SheetReference.h"
-#include "sim/host/SimApplication.h"
-#include "sim/host/SimOLEObject.h"
-#include "sim/host/SimRange.h"
-#include "sim/host/SimWorkbook.h"
-#include "sim/host/SimWorksheet.h"
-#include "sim/host/WorkbookFile.h"
+#include "standins/host/SheetReference.h"
+#include "standins/host/SimApplication.h"
+#include "standins/host/SimOLEObject.h"
+#include "standins/host/SimRange.h"
+#include "standins/host/SimWorkbook.h"
+#include "standins/host/SimWorksheet.h"
+#include "standins/host/WorkbookFile.h"
 
 namespace velkor::sim {
 

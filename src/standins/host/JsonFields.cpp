@@ -1,9 +1,9 @@
-#include "sim/host/JsonFields.h"
+#include "standins/host/JsonFields.h"
 
 #include <cmath>
 #include <limits>
 
-#include "sim/host/FileFormatError.h"
+#include "standins/host/FileFormatError.h"
 
 namespace velkor::sim::json {
 

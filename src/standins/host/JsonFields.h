@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "sim/host/VariantJson.h"
+#include "standins/host/VariantJson.h"
 
 namespace velkor::sim::json {
 

@@ -1,4 +1,4 @@
-#include "sim/host/SheetNames.h"
+#include "standins/host/SheetNames.h"
 
 #include "platform/VbString.h"
 

@@ -1,4 +1,4 @@
-#include "sim/host/SheetReference.h"
+#include "standins/host/SheetReference.h"
 
 #include <cctype>
 #include <utility>

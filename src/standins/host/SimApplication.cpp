@@ -1,16 +1,16 @@
-#include "sim/host/SimApplication.h"
+#include "standins/host/SimApplication.h"
 
 #include <algorithm>
 
 #include "platform/ErrorNumbers.h"
 #include "platform/VbString.h"
-#include "sim/FaultPoints.h"
-#include "sim/host/FormulaConversion.h"
-#include "sim/host/SimCollections.h"
-#include "sim/host/SimRange.h"
-#include "sim/host/SimWorkbook.h"
-#include "sim/host/SimWorksheet.h"
-#include "sim/host/WorkbookFile.h"
+#include "standins/FaultPoints.h"
+#include "standins/host/FormulaConversion.h"
+#include "standins/host/SimCollections.h"
+#include "standins/host/SimRange.h"
+#include "standins/host/SimWorkbook.h"
+#include "standins/host/SimWorksheet.h"
+#include "standins/host/WorkbookFile.h"
 
 namespace velkor::sim {
 

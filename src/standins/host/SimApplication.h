@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "platform/host/Application.h"
-#include "sim/host/AtomicFile.h"
-#include "sim/host/VirtualClock.h"
+#include "os/linux/AtomicFile.h"
+#include "standins/host/VirtualClock.h"
 
 namespace velkor::sim {
 

@@ -1,13 +1,13 @@
-#include "sim/host/SimCollections.h"
+#include "standins/host/SimCollections.h"
 
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
-#include "sim/FaultPoints.h"
-#include "sim/host/SimApplication.h"
-#include "sim/host/SimOLEObject.h"
-#include "sim/host/SimRange.h"
-#include "sim/host/SimWorkbook.h"
-#include "sim/host/SimWorksheet.h"
+#include "standins/FaultPoints.h"
+#include "standins/host/SimApplication.h"
+#include "standins/host/SimOLEObject.h"
+#include "standins/host/SimRange.h"
+#include "standins/host/SimWorkbook.h"
+#include "standins/host/SimWorksheet.h"
 
 namespace velkor::sim {
 

@@ -1,8 +1,8 @@
-#include "sim/host/SimControlSite.h"
+#include "standins/host/SimControlSite.h"
 
-#include "sim/host/SimApplication.h"
-#include "sim/host/SimOLEObject.h"
-#include "sim/host/SimWorkbook.h"
+#include "standins/host/SimApplication.h"
+#include "standins/host/SimOLEObject.h"
+#include "standins/host/SimWorkbook.h"
 
 namespace velkor::sim {
 

@@ -1,13 +1,13 @@
-#include "sim/host/SimOLEObject.h"
+#include "standins/host/SimOLEObject.h"
 
 #include <cmath>
 #include <exception>
 
 #include "platform/ErrorNumbers.h"
-#include "sim/FaultPoints.h"
-#include "sim/host/SimApplication.h"
-#include "sim/host/SimControlSite.h"
-#include "sim/host/SimWorkbook.h"
+#include "standins/FaultPoints.h"
+#include "standins/host/SimApplication.h"
+#include "standins/host/SimControlSite.h"
+#include "standins/host/SimWorkbook.h"
 
 namespace velkor::sim {
 

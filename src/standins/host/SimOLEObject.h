@@ -11,8 +11,8 @@
 
 #include "platform/host/EmbeddedControl.h"
 #include "platform/host/OLEObject.h"
-#include "sim/host/SimPropertyBag.h"
-#include "sim/host/SimWorksheet.h"
+#include "standins/host/SimPropertyBag.h"
+#include "standins/host/SimWorksheet.h"
 
 namespace velkor::sim {
 

@@ -1,4 +1,4 @@
-#include "sim/host/SimPropertyBag.h"
+#include "standins/host/SimPropertyBag.h"
 
 #include <algorithm>
 

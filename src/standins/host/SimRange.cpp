@@ -1,11 +1,11 @@
-#include "sim/host/SimRange.h"
+#include "standins/host/SimRange.h"
 
 #include <limits>
 
 #include "platform/ErrorNumbers.h"
-#include "sim/host/SimApplication.h"
-#include "sim/host/SimWorkbook.h"
-#include "sim/host/SimWorksheet.h"
+#include "standins/host/SimApplication.h"
+#include "standins/host/SimWorkbook.h"
+#include "standins/host/SimWorksheet.h"
 
 namespace velkor::sim {
 

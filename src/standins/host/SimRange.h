@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "platform/host/Range.h"
-#include "sim/host/CellAddress.h"
+#include "standins/host/CellAddress.h"
 
 namespace velkor::sim {
 

@@ -1,14 +1,14 @@
-#include "sim/host/SimWorkbook.h"
+#include "standins/host/SimWorkbook.h"
 
 #include <algorithm>
 
 #include "platform/ErrorNumbers.h"
 #include "platform/VbString.h"
-#include "sim/host/SheetNames.h"
-#include "sim/host/SimApplication.h"
-#include "sim/host/SimCollections.h"
-#include "sim/host/SimOLEObject.h"
-#include "sim/host/SimWorksheet.h"
+#include "standins/host/SheetNames.h"
+#include "standins/host/SimApplication.h"
+#include "standins/host/SimCollections.h"
+#include "standins/host/SimOLEObject.h"
+#include "standins/host/SimWorksheet.h"
 
 namespace velkor::sim {
 

@@ -1,4 +1,4 @@
-#include "sim/host/SimWorksheet.h"
+#include "standins/host/SimWorksheet.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,14 +8,14 @@
 #include "platform/VbString.h"
 #include "platform/host/HostConstants.h"
 #include "platform/os/ObjectFactory.h"
-#include "sim/FaultPoints.h"
-#include "sim/host/SheetNames.h"
-#include "sim/host/SheetReference.h"
-#include "sim/host/SimApplication.h"
-#include "sim/host/SimCollections.h"
-#include "sim/host/SimOLEObject.h"
-#include "sim/host/SimRange.h"
-#include "sim/host/SimWorkbook.h"
+#include "standins/FaultPoints.h"
+#include "standins/host/SheetNames.h"
+#include "standins/host/SheetReference.h"
+#include "standins/host/SimApplication.h"
+#include "standins/host/SimCollections.h"
+#include "standins/host/SimOLEObject.h"
+#include "standins/host/SimRange.h"
+#include "standins/host/SimWorkbook.h"
 
 namespace velkor::sim {
 

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "platform/host/Worksheet.h"
-#include "sim/host/AxisSizes.h"
-#include "sim/host/CellAddress.h"
-#include "sim/host/SimPropertyBag.h"
+#include "standins/host/AxisSizes.h"
+#include "standins/host/CellAddress.h"
+#include "standins/host/SimPropertyBag.h"
 
 namespace velkor::sim {
 

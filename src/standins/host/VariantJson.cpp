@@ -1,11 +1,11 @@
-#include "sim/host/VariantJson.h"
+#include "standins/host/VariantJson.h"
 
 #include <cmath>
 #include <limits>
 
 #include "platform/ErrorNumbers.h"
-#include "sim/host/FileFormatError.h"
-#include "sim/host/IsoDate.h"
+#include "standins/host/FileFormatError.h"
+#include "parts/time/IsoDate.h"
 
 namespace velkor::sim {
 

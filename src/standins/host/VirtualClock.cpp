@@ -1,4 +1,4 @@
-#include "sim/host/VirtualClock.h"
+#include "standins/host/VirtualClock.h"
 
 #include <algorithm>
 

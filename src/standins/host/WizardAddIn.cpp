@@ -1,6 +1,6 @@
-#include "sim/host/WizardAddIn.h"
+#include "standins/host/WizardAddIn.h"
 
-#include "sim/host/SimApplication.h"
+#include "standins/host/SimApplication.h"
 
 namespace velkor::sim {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "platform/Variant.h"
-#include "sim/host/CellAddress.h"
-#include "sim/host/SimPropertyBag.h"
+#include "standins/host/CellAddress.h"
+#include "standins/host/SimPropertyBag.h"
 
 namespace velkor::sim {
 

@@ -1,17 +1,17 @@
-#include "sim/host/WorkbookFile.h"
+#include "standins/host/WorkbookFile.h"
 
 #include <filesystem>
 #include <system_error>
 
 #include "platform/ErrorNumbers.h"
 #include "platform/VbError.h"
-#include "sim/host/AtomicFile.h"
-#include "sim/host/FileFormatError.h"
-#include "sim/host/SimApplication.h"
-#include "sim/host/SimOLEObject.h"
-#include "sim/host/SimWorkbook.h"
-#include "sim/host/SimWorksheet.h"
-#include "sim/host/WorkbookJson.h"
+#include "os/linux/AtomicFile.h"
+#include "standins/host/FileFormatError.h"
+#include "standins/host/SimApplication.h"
+#include "standins/host/SimOLEObject.h"
+#include "standins/host/SimWorkbook.h"
+#include "standins/host/SimWorksheet.h"
+#include "standins/host/WorkbookJson.h"
 
 namespace velkor::sim {
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "sim/host/WorkbookData.h"
+#include "standins/host/WorkbookData.h"
 
 namespace velkor::sim {
 

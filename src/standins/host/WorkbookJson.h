@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "sim/host/WorkbookData.h"
+#include "standins/host/WorkbookData.h"
 
 namespace velkor::sim {
 

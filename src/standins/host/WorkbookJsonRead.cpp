@@ -2,10 +2,10 @@
 #include <charconv>
 
 #include "platform/VbString.h"
-#include "sim/host/FileFormatError.h"
-#include "sim/host/JsonFields.h"
-#include "sim/host/SheetNames.h"
-#include "sim/host/WorkbookJson.h"
+#include "standins/host/FileFormatError.h"
+#include "standins/host/JsonFields.h"
+#include "standins/host/SheetNames.h"
+#include "standins/host/WorkbookJson.h"
 
 namespace velkor::sim {
 

@@ -1,8 +1,8 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/ErrorNumbers.h"
-#include "sim/host/VariantJson.h"
-#include "sim/host/WorkbookJson.h"
+#include "standins/host/VariantJson.h"
+#include "standins/host/WorkbookJson.h"
 
 namespace velkor::sim {
 

@@ -8,15 +8,15 @@
 #include <memory>
 #include <string>
 
-#include "cli/ArchiveOption.h"
-#include "cli/CliFiles.h"
-#include "cli/Commands.h"
-#include "cli/SessionOptions.h"
-#include "cli/TextTable.h"
+#include "tools/cli/ArchiveOption.h"
+#include "tools/cli/CliFiles.h"
+#include "tools/cli/Commands.h"
+#include "tools/cli/SessionOptions.h"
+#include "tools/cli/TextTable.h"
 #include "platform/VbError.h"
-#include "sim/VirtualNow.h"
-#include "sim/csv/ArchiveCsv.h"
-#include "sim/host/IsoDate.h"
+#include "standins/VirtualNow.h"
+#include "parts/csv/ArchiveCsv.h"
+#include "parts/time/IsoDate.h"
 
 namespace velkor::cli {
 

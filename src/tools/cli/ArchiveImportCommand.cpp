@@ -10,11 +10,11 @@
 #include <memory>
 #include <string>
 
-#include "cli/CliFiles.h"
-#include "cli/ProgressBar.h"
+#include "tools/cli/CliFiles.h"
+#include "tools/cli/ProgressBar.h"
 #include "platform/VbError.h"
-#include "sim/csv/ArchiveCsv.h"
-#include "sim/csv/ArchiveImport.h"
+#include "parts/csv/ArchiveCsv.h"
+#include "parts/csv/ArchiveImport.h"
 
 namespace velkor::cli {
 

@@ -1,9 +1,9 @@
-#include "cli/ArchiveOption.h"
+#include "tools/cli/ArchiveOption.h"
 
-#include "cli/CliFiles.h"
+#include "tools/cli/CliFiles.h"
 #include "platform/VbError.h"
-#include "sim/archive/DemoArchive.h"
-#include "sim/archive/DemoArchiveCache.h"
+#include "parts/archive/DemoArchive.h"
+#include "parts/archive/DemoArchiveCache.h"
 
 namespace velkor::cli {
 

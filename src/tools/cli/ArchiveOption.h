@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/Variant.h"
-#include "sim/archive/ArchiveStore.h"
+#include "parts/archive/ArchiveStore.h"
 
 namespace velkor::cli {
 

@@ -1,11 +1,11 @@
-#include "cli/CliFiles.h"
+#include "tools/cli/CliFiles.h"
 
 #include <CLI/CLI.hpp>
 
 #include <iostream>
 #include <system_error>
 
-#include "sim/host/AtomicFile.h"
+#include "os/linux/AtomicFile.h"
 
 namespace velkor::cli {
 

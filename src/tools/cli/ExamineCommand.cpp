@@ -8,15 +8,15 @@
 #include <memory>
 #include <string>
 
-#include "cli/CliFiles.h"
-#include "cli/Commands.h"
-#include "cli/TextTable.h"
+#include "tools/cli/CliFiles.h"
+#include "tools/cli/Commands.h"
+#include "tools/cli/TextTable.h"
 #include "platform/VbString.h"
-#include "sim/SimServices.h"
-#include "sim/host/FileFormatError.h"
-#include "sim/host/VariantJson.h"
-#include "sim/host/WorkbookJson.h"
-#include "sim/examine/WorkbookExamination.h"
+#include "standins/SimServices.h"
+#include "standins/host/FileFormatError.h"
+#include "standins/host/VariantJson.h"
+#include "standins/host/WorkbookJson.h"
+#include "tools/examine/WorkbookExamination.h"
 
 namespace velkor::cli {
 

@@ -1,4 +1,4 @@
-#include "cli/ProgressBar.h"
+#include "tools/cli/ProgressBar.h"
 
 #include <unistd.h>
 

@@ -8,17 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "cli/CliFiles.h"
-#include "cli/Commands.h"
-#include "cli/SessionOptions.h"
+#include "tools/cli/CliFiles.h"
+#include "tools/cli/Commands.h"
+#include "tools/cli/SessionOptions.h"
 #include "control/components/ProgIds.h"
 #include "platform/VbError.h"
 #include "platform/VbString.h"
-#include "sim/SimServices.h"
-#include "sim/VirtualNow.h"
-#include "sim/host/FileFormatError.h"
-#include "sim/scenario/ScenarioSession.h"
-#include "sim/scenario/ScenarioSteps.h"
+#include "standins/SimServices.h"
+#include "standins/VirtualNow.h"
+#include "standins/host/FileFormatError.h"
+#include "tools/scenario/ScenarioSession.h"
+#include "tools/scenario/ScenarioSteps.h"
 
 namespace velkor::cli {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/Commands.h"
-#include "sim/scenario/ScenarioRunner.h"
+#include "tools/cli/Commands.h"
+#include "tools/scenario/ScenarioRunner.h"
 
 namespace velkor::cli {
 

@@ -1,14 +1,14 @@
-#include "cli/SessionOptions.h"
+#include "tools/cli/SessionOptions.h"
 
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
 
-#include "cli/CliFiles.h"
+#include "tools/cli/CliFiles.h"
 #include "platform/VbError.h"
-#include "sim/VirtualNow.h"
-#include "sim/csv/ArchiveCsv.h"
-#include "sim/time/TimeText.h"
+#include "standins/VirtualNow.h"
+#include "parts/csv/ArchiveCsv.h"
+#include "parts/time/TimeText.h"
 
 namespace velkor::cli {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/Variant.h"
-#include "sim/scenario/Scenario.h"
+#include "tools/scenario/Scenario.h"
 
 namespace CLI {
 class App;

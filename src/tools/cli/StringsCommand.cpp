@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "cli/Commands.h"
+#include "tools/cli/Commands.h"
 #include "platform/VbError.h"
-#include "sim/SimServices.h"
+#include "standins/SimServices.h"
 #include "support/Language.h"
 #include "support/StringTable.h"
 #include "support/TextEscape.h"

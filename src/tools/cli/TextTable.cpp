@@ -1,4 +1,4 @@
-#include "cli/TextTable.h"
+#include "tools/cli/TextTable.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -15,12 +15,12 @@
 #include <string>
 #include <vector>
 
-#include "cli/Commands.h"
-#include "cli/TextTable.h"
+#include "tools/cli/Commands.h"
+#include "tools/cli/TextTable.h"
 #include "model/TraceFields.h"
 #include "model/TraceInfoXml.h"
 #include "model/Traces.h"
-#include "sim/SimServices.h"
+#include "standins/SimServices.h"
 
 namespace velkor::cli {
 

@@ -1,4 +1,4 @@
-#include "cli/UnknownCommand.h"
+#include "tools/cli/UnknownCommand.h"
 
 #include <CLI/CLI.hpp>
 

@@ -5,8 +5,8 @@
 #include <iostream>
 #include <string>
 
-#include "cli/Commands.h"
-#include "cli/UnknownCommand.h"
+#include "tools/cli/Commands.h"
+#include "tools/cli/UnknownCommand.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"velkor: a trend control for spreadsheet workbooks, run against stand-ins"};

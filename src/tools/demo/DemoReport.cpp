@@ -1,11 +1,11 @@
-#include "sim/demo/DemoReport.h"
+#include "tools/demo/DemoReport.h"
 
 #include <sstream>
 #include <string>
 
-#include "sim/demo/DemoScript.h"
-#include "sim/demo/HtmlText.h"
-#include "sim/host/IsoDate.h"
+#include "tools/demo/DemoScript.h"
+#include "tools/demo/HtmlText.h"
+#include "parts/time/IsoDate.h"
 
 namespace velkor::sim::demo {
 

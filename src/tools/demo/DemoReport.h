@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "sim/demo/DemoRun.h"
+#include "tools/demo/DemoRun.h"
 
 namespace velkor::sim::demo {
 

@@ -1,15 +1,15 @@
-#include "sim/demo/DemoRun.h"
+#include "tools/demo/DemoRun.h"
 
 #include <algorithm>
 
-#include "sim/SimServices.h"
-#include "sim/demo/DemoScript.h"
-#include "sim/host/AtomicFile.h"
-#include "sim/host/FileFormatError.h"
-#include "sim/host/WorkbookJson.h"
-#include "sim/scenario/Scenario.h"
-#include "sim/scenario/ScenarioSession.h"
-#include "sim/scenario/ScenarioSteps.h"
+#include "standins/SimServices.h"
+#include "tools/demo/DemoScript.h"
+#include "os/linux/AtomicFile.h"
+#include "standins/host/FileFormatError.h"
+#include "standins/host/WorkbookJson.h"
+#include "tools/scenario/Scenario.h"
+#include "tools/scenario/ScenarioSession.h"
+#include "tools/scenario/ScenarioSteps.h"
 
 namespace velkor::sim::demo {
 

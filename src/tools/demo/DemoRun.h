@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "sim/examine/WorkbookExamination.h"
+#include "tools/examine/WorkbookExamination.h"
 
 namespace velkor::sim::demo {
 

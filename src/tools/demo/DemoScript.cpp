@@ -1,7 +1,7 @@
-#include "sim/demo/DemoScript.h"
+#include "tools/demo/DemoScript.h"
 
-#include "sim/demo/DemoWorkbook.h"
-#include "sim/host/IsoDate.h"
+#include "tools/demo/DemoWorkbook.h"
+#include "parts/time/IsoDate.h"
 
 namespace velkor::sim::demo {
 

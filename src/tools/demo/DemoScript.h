@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/Variant.h"
-#include "sim/host/VariantJson.h"
+#include "standins/host/VariantJson.h"
 
 namespace velkor::sim::demo {
 

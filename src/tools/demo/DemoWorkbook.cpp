@@ -1,9 +1,9 @@
-#include "sim/demo/DemoWorkbook.h"
+#include "tools/demo/DemoWorkbook.h"
 
 #include <cmath>
 #include <string>
 
-#include "sim/host/IsoDate.h"
+#include "parts/time/IsoDate.h"
 
 namespace velkor::sim::demo {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/Variant.h"
-#include "sim/host/VariantJson.h"
+#include "standins/host/VariantJson.h"
 
 namespace velkor::sim::demo {
 

@@ -1,4 +1,4 @@
-#include "sim/demo/HtmlText.h"
+#include "tools/demo/HtmlText.h"
 
 namespace velkor::sim::demo {
 

@@ -1,4 +1,4 @@
-#include "sim/examine/PersistedKeys.h"
+#include "tools/examine/PersistedKeys.h"
 
 #include <string>
 #include <vector>

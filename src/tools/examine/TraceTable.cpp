@@ -1,4 +1,4 @@
-#include "sim/examine/TraceTable.h"
+#include "tools/examine/TraceTable.h"
 
 #include <utility>
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/TraceInfoXml.h"
-#include "sim/MemoryLogSink.h"
+#include "standins/MemoryLogSink.h"
 
 namespace velkor::sim::inspect {
 

@@ -1,4 +1,4 @@
-#include "sim/examine/WorkbookExamination.h"
+#include "tools/examine/WorkbookExamination.h"
 
 #include <algorithm>
 #include <optional>
@@ -7,8 +7,8 @@
 #include "model/TraceFields.h"
 #include "platform/Conversions.h"
 #include "platform/VbString.h"
-#include "sim/SimServices.h"
-#include "sim/host/VariantJson.h"
+#include "standins/SimServices.h"
+#include "standins/host/VariantJson.h"
 
 namespace velkor::sim::inspect {
 

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "platform/Variant.h"
-#include "sim/MemoryLogSink.h"
-#include "sim/host/WorkbookData.h"
-#include "sim/examine/PersistedKeys.h"
-#include "sim/examine/TraceTable.h"
+#include "standins/MemoryLogSink.h"
+#include "standins/host/WorkbookData.h"
+#include "tools/examine/PersistedKeys.h"
+#include "tools/examine/TraceTable.h"
 
 namespace velkor::sim::inspect {
 

@@ -1,16 +1,16 @@
-#include "sim/scenario/ScenarioArchive.h"
+#include "tools/scenario/ScenarioArchive.h"
 
 #include <cmath>
 #include <limits>
 #include <memory>
 #include <vector>
 
-#include "sim/archive/DemoArchive.h"
-#include "sim/archive/DemoArchiveCache.h"
-#include "sim/components/ArchiveSource.h"
-#include "sim/host/FileFormatError.h"
-#include "sim/host/IsoDate.h"
-#include "sim/host/JsonFields.h"
+#include "parts/archive/DemoArchive.h"
+#include "parts/archive/DemoArchiveCache.h"
+#include "standins/components/ArchiveSource.h"
+#include "standins/host/FileFormatError.h"
+#include "parts/time/IsoDate.h"
+#include "standins/host/JsonFields.h"
 
 namespace velkor::sim::scenario {
 

@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "platform/Variant.h"
-#include "sim/host/VariantJson.h"
-#include "sim/scenario/Scenario.h"
+#include "standins/host/VariantJson.h"
+#include "tools/scenario/Scenario.h"
 
 namespace velkor::sim::scenario {
 

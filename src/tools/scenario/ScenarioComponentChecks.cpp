@@ -21,12 +21,12 @@
 #include "control/components/TrendChart.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
-#include "sim/components/ChartView.h"
-#include "sim/components/DataFeed.h"
-#include "sim/host/FileFormatError.h"
-#include "sim/host/JsonFields.h"
-#include "sim/scenario/ScenarioExpect.h"
-#include "sim/scenario/ScenarioSession.h"
+#include "standins/components/ChartView.h"
+#include "standins/components/DataFeed.h"
+#include "standins/host/FileFormatError.h"
+#include "standins/host/JsonFields.h"
+#include "tools/scenario/ScenarioExpect.h"
+#include "tools/scenario/ScenarioSession.h"
 
 namespace velkor::sim::scenario {
 

@@ -5,14 +5,14 @@
 
 #include "control/components/TrendChart.h"
 #include "platform/ErrorNumbers.h"
-#include "sim/components/ChartView.h"
-#include "sim/host/AtomicFile.h"
-#include "sim/host/FileFormatError.h"
-#include "sim/host/JsonFields.h"
-#include "sim/os/TagSearchDialog.h"
-#include "sim/render/RenderSvg.h"
-#include "sim/scenario/ScenarioSession.h"
-#include "sim/scenario/ScenarioSteps.h"
+#include "standins/components/ChartView.h"
+#include "os/linux/AtomicFile.h"
+#include "standins/host/FileFormatError.h"
+#include "standins/host/JsonFields.h"
+#include "standins/TagSearchDialog.h"
+#include "parts/render/RenderSvg.h"
+#include "tools/scenario/ScenarioSession.h"
+#include "tools/scenario/ScenarioSteps.h"
 
 namespace velkor::sim::scenario {
 

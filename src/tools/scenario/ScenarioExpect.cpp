@@ -1,8 +1,8 @@
-#include "sim/scenario/ScenarioExpect.h"
+#include "tools/scenario/ScenarioExpect.h"
 
 #include "platform/VbError.h"
-#include "sim/host/FileFormatError.h"
-#include "sim/host/JsonFields.h"
+#include "standins/host/FileFormatError.h"
+#include "standins/host/JsonFields.h"
 
 namespace velkor::sim::scenario {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "sim/host/VariantJson.h"
-#include "sim/scenario/ScenarioSteps.h"
+#include "standins/host/VariantJson.h"
+#include "tools/scenario/ScenarioSteps.h"
 
 namespace velkor::sim::scenario {
 

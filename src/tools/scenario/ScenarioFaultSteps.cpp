@@ -4,12 +4,12 @@
 // failing component.
 #include <string>
 
-#include "sim/FaultPoints.h"
-#include "sim/host/FileFormatError.h"
-#include "sim/host/JsonFields.h"
-#include "sim/scenario/ScenarioSession.h"
-#include "sim/scenario/ScenarioSteps.h"
-#include "sim/scenario/ScenarioValue.h"
+#include "standins/FaultPoints.h"
+#include "standins/host/FileFormatError.h"
+#include "standins/host/JsonFields.h"
+#include "tools/scenario/ScenarioSession.h"
+#include "tools/scenario/ScenarioSteps.h"
+#include "tools/scenario/ScenarioValue.h"
 
 namespace velkor::sim::scenario {
 

@@ -8,12 +8,12 @@
 #include "model/Traces.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
-#include "sim/host/FileFormatError.h"
-#include "sim/host/JsonFields.h"
-#include "sim/host/SimWorkbook.h"
-#include "sim/host/SimWorksheet.h"
-#include "sim/scenario/ScenarioExpect.h"
-#include "sim/scenario/ScenarioSession.h"
+#include "standins/host/FileFormatError.h"
+#include "standins/host/JsonFields.h"
+#include "standins/host/SimWorkbook.h"
+#include "standins/host/SimWorksheet.h"
+#include "tools/scenario/ScenarioExpect.h"
+#include "tools/scenario/ScenarioSession.h"
 
 namespace velkor::sim::scenario {
 

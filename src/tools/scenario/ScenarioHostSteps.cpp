@@ -7,13 +7,13 @@
 #include "platform/Conversions.h"
 #include "platform/host/OLEObject.h"
 #include "platform/host/OLEObjects.h"
-#include "sim/host/FileFormatError.h"
-#include "sim/host/JsonFields.h"
-#include "sim/host/SheetReference.h"
-#include "sim/host/SimWorkbook.h"
-#include "sim/host/SimWorksheet.h"
-#include "sim/scenario/ScenarioSession.h"
-#include "sim/scenario/ScenarioSteps.h"
+#include "standins/host/FileFormatError.h"
+#include "standins/host/JsonFields.h"
+#include "standins/host/SheetReference.h"
+#include "standins/host/SimWorkbook.h"
+#include "standins/host/SimWorksheet.h"
+#include "tools/scenario/ScenarioSession.h"
+#include "tools/scenario/ScenarioSteps.h"
 
 namespace velkor::sim::scenario {
 

@@ -4,14 +4,14 @@
 #include <iterator>
 #include <system_error>
 
-#include "sim/host/AtomicFile.h"
-#include "sim/host/FileFormatError.h"
-#include "sim/host/IsoDate.h"
-#include "sim/host/JsonFields.h"
-#include "sim/scenario/Scenario.h"
-#include "sim/scenario/ScenarioArchive.h"
-#include "sim/scenario/ScenarioSteps.h"
-#include "sim/scenario/ScenarioValue.h"
+#include "os/linux/AtomicFile.h"
+#include "standins/host/FileFormatError.h"
+#include "parts/time/IsoDate.h"
+#include "standins/host/JsonFields.h"
+#include "tools/scenario/Scenario.h"
+#include "tools/scenario/ScenarioArchive.h"
+#include "tools/scenario/ScenarioSteps.h"
+#include "tools/scenario/ScenarioValue.h"
 
 namespace velkor::sim::scenario {
 

@@ -1,9 +1,9 @@
-#include "sim/scenario/ScenarioRunner.h"
+#include "tools/scenario/ScenarioRunner.h"
 
-#include "sim/host/FileFormatError.h"
-#include "sim/scenario/Scenario.h"
-#include "sim/scenario/ScenarioSession.h"
-#include "sim/scenario/ScenarioSteps.h"
+#include "standins/host/FileFormatError.h"
+#include "tools/scenario/Scenario.h"
+#include "tools/scenario/ScenarioSession.h"
+#include "tools/scenario/ScenarioSteps.h"
 
 namespace velkor::sim::scenario {
 

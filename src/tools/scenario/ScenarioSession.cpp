@@ -1,16 +1,16 @@
-#include "sim/scenario/ScenarioSession.h"
+#include "tools/scenario/ScenarioSession.h"
 
 #include "platform/ErrorNumbers.h"
 #include "platform/VbError.h"
-#include "sim/VirtualNow.h"
-#include "sim/components/ArchiveSource.h"
-#include "sim/host/CellAddress.h"
-#include "sim/host/FileFormatError.h"
-#include "sim/host/JsonFields.h"
-#include "sim/host/SimRange.h"
-#include "sim/host/SimWorkbook.h"
-#include "sim/host/SimWorksheet.h"
-#include "sim/scenario/ScenarioArchive.h"
+#include "standins/VirtualNow.h"
+#include "standins/components/ArchiveSource.h"
+#include "standins/host/CellAddress.h"
+#include "standins/host/FileFormatError.h"
+#include "standins/host/JsonFields.h"
+#include "standins/host/SimRange.h"
+#include "standins/host/SimWorkbook.h"
+#include "standins/host/SimWorksheet.h"
+#include "tools/scenario/ScenarioArchive.h"
 
 namespace velkor::sim::scenario {
 

@@ -8,13 +8,13 @@
 #include <memory>
 #include <string>
 
-#include "sim/SimServices.h"
-#include "sim/host/HostDriver.h"
-#include "sim/host/SimApplication.h"
-#include "sim/host/SimOLEObject.h"
-#include "sim/host/WizardAddIn.h"
-#include "sim/scenario/Scenario.h"
-#include "sim/scenario/ScenarioValue.h"
+#include "standins/SimServices.h"
+#include "standins/host/HostDriver.h"
+#include "standins/host/SimApplication.h"
+#include "standins/host/SimOLEObject.h"
+#include "standins/host/WizardAddIn.h"
+#include "tools/scenario/Scenario.h"
+#include "tools/scenario/ScenarioValue.h"
 
 namespace velkor::sim::scenario {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "sim/host/VariantJson.h"
+#include "standins/host/VariantJson.h"
 
 namespace velkor::sim::scenario {
 

@@ -1,12 +1,12 @@
-#include "sim/scenario/ScenarioValue.h"
+#include "tools/scenario/ScenarioValue.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
 
-#include "sim/host/FileFormatError.h"
-#include "sim/host/JsonFields.h"
+#include "standins/host/FileFormatError.h"
+#include "standins/host/JsonFields.h"
 
 namespace velkor::sim::scenario {
 

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "platform/Object.h"
-#include "sim/host/VariantJson.h"
+#include "standins/host/VariantJson.h"
 
 namespace velkor::sim::scenario {
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "platform/VbError.h"
-#include "sim/archive/ArchiveSql.h"
-#include "sim/archive/ArchiveStore.h"
-#include "sim/archive/Sqlite.h"
+#include "parts/archive/ArchiveSql.h"
+#include "parts/archive/ArchiveStore.h"
+#include "parts/archive/Sqlite.h"
 #include "unit/archive/ArchiveTestFiles.h"
 
 namespace velkor::sim {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/VbError.h"
-#include "sim/archive/ArchiveStore.h"
+#include "parts/archive/ArchiveStore.h"
 #include "unit/archive/ArchiveTestFiles.h"
 
 namespace velkor::sim {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "platform/VbError.h"
-#include "sim/archive/DemoArchive.h"
-#include "sim/archive/DemoArchiveCache.h"
+#include "parts/archive/DemoArchive.h"
+#include "parts/archive/DemoArchiveCache.h"
 #include "unit/archive/ArchiveTestFiles.h"
 
 namespace velkor::sim {

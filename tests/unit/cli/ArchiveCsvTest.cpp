@@ -5,9 +5,9 @@
 #include <variant>
 #include <vector>
 
-#include "sim/csv/ArchiveCsv.h"
-#include "sim/csv/CsvLine.h"
-#include "sim/host/IsoDate.h"
+#include "parts/csv/ArchiveCsv.h"
+#include "parts/csv/CsvLine.h"
+#include "parts/time/IsoDate.h"
 
 namespace velkor::sim::csv {
 namespace {

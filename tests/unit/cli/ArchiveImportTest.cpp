@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "sim/csv/ArchiveCsv.h"
-#include "sim/csv/ArchiveImport.h"
-#include "sim/host/IsoDate.h"
+#include "parts/csv/ArchiveCsv.h"
+#include "parts/csv/ArchiveImport.h"
+#include "parts/time/IsoDate.h"
 
 namespace velkor::sim::csv {
 namespace {

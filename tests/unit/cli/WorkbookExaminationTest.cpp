@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "model/Traces.h"
-#include "sim/SimServices.h"
-#include "sim/examine/WorkbookExamination.h"
+#include "standins/SimServices.h"
+#include "tools/examine/WorkbookExamination.h"
 
 namespace velkor::sim::inspect {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ErrorNumbers.h"
-#include "sim/SimServices.h"
+#include "standins/SimServices.h"
 #include "unit/control/Fakes.h"
 #include "unit/control/InvokeHelpers.h"
 #include "unit/platform/RaisedNumber.h"

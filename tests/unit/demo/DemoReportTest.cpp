@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "sim/demo/DemoReport.h"
-#include "sim/demo/HtmlText.h"
+#include "tools/demo/DemoReport.h"
+#include "tools/demo/HtmlText.h"
 
 namespace velkor::sim::demo {
 namespace {

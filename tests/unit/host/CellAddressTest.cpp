@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "sim/host/CellAddress.h"
-#include "sim/host/SheetReference.h"
+#include "standins/host/CellAddress.h"
+#include "standins/host/SheetReference.h"
 
 namespace velkor::sim {
 namespace {

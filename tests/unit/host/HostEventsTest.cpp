@@ -2,7 +2,7 @@
 
 #include "platform/Conversions.h"
 #include "platform/host/HostModel.h"
-#include "sim/host/SimWorkbook.h"
+#include "standins/host/SimWorkbook.h"
 #include "unit/host/HostFixture.h"
 
 namespace velkor::host_test {

@@ -13,10 +13,10 @@
 
 #include "platform/host/EmbeddedControl.h"
 #include "platform/os/OsServices.h"
-#include "sim/ObjectRegistry.h"
-#include "sim/host/HostDriver.h"
-#include "sim/host/SimApplication.h"
-#include "sim/host/SimPropertyBag.h"
+#include "os/linux/ObjectRegistry.h"
+#include "standins/host/HostDriver.h"
+#include "standins/host/SimApplication.h"
+#include "standins/host/SimPropertyBag.h"
 #include "unit/platform/RaisedNumber.h"
 
 namespace velkor::host_test {

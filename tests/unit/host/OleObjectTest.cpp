@@ -2,9 +2,9 @@
 
 #include "platform/ErrorNumbers.h"
 #include "platform/host/HostModel.h"
-#include "sim/host/SimControlSite.h"
-#include "sim/host/SimOLEObject.h"
-#include "sim/host/SimWorkbook.h"
+#include "standins/host/SimControlSite.h"
+#include "standins/host/SimOLEObject.h"
+#include "standins/host/SimWorkbook.h"
 #include "unit/host/HostFixture.h"
 
 namespace velkor::host_test {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ErrorNumbers.h"
-#include "sim/host/SimPropertyBag.h"
+#include "standins/host/SimPropertyBag.h"
 #include "unit/host/HostFixture.h"
 
 namespace velkor::sim {

@@ -2,8 +2,8 @@
 
 #include "platform/ErrorNumbers.h"
 #include "platform/host/HostModel.h"
-#include "sim/host/SimWorkbook.h"
-#include "sim/host/SimWorksheet.h"
+#include "standins/host/SimWorkbook.h"
+#include "standins/host/SimWorksheet.h"
 #include "unit/host/HostFixture.h"
 
 namespace velkor::host_test {

@@ -2,7 +2,7 @@
 
 #include "platform/ErrorNumbers.h"
 #include "platform/host/HostModel.h"
-#include "sim/host/VirtualClock.h"
+#include "standins/host/VirtualClock.h"
 #include "unit/host/HostFixture.h"
 
 namespace velkor::host_test {

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/ErrorNumbers.h"
-#include "sim/host/SimApplication.h"
-#include "sim/host/WizardAddIn.h"
+#include "standins/host/SimApplication.h"
+#include "standins/host/WizardAddIn.h"
 #include "unit/platform/RaisedNumber.h"
 
 namespace velkor::sim {

@@ -5,9 +5,9 @@
 
 #include "platform/ErrorNumbers.h"
 #include "platform/host/HostModel.h"
-#include "sim/host/AtomicFile.h"
-#include "sim/host/SimWorkbook.h"
-#include "sim/host/SimWorksheet.h"
+#include "os/linux/AtomicFile.h"
+#include "standins/host/SimWorkbook.h"
+#include "standins/host/SimWorksheet.h"
 #include "unit/host/HostFixture.h"
 
 namespace velkor::host_test {

@@ -4,7 +4,7 @@
 
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
-#include "sim/host/SimPropertyBag.h"
+#include "standins/host/SimPropertyBag.h"
 #include "unit/control/Fakes.h"
 #include "unit/lifecycle/TrendHost.h"
 #include "unit/model/CapturedLog.h"

@@ -2,7 +2,7 @@
 
 #include "control/Globals.h"
 #include "platform/host/HostModel.h"
-#include "sim/os/OsPaths.h"
+#include "os/linux/OsPaths.h"
 
 namespace velkor::test {
 

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "control/ExcelTrendWizard.h"
-#include "sim/SimServices.h"
-#include "sim/host/HostDriver.h"
-#include "sim/host/SimApplication.h"
+#include "standins/SimServices.h"
+#include "standins/host/HostDriver.h"
+#include "standins/host/SimApplication.h"
 #include "unit/host/HostFixture.h"
 
 namespace velkor::test {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/os/OsServices.h"
-#include "sim/MemoryLogSink.h"
+#include "standins/MemoryLogSink.h"
 
 namespace velkor::test {
 

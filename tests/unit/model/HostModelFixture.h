@@ -8,7 +8,7 @@
 
 #include "control/Globals.h"
 #include "platform/host/OLEObject.h"
-#include "sim/host/SimWorkbook.h"
+#include "standins/host/SimWorkbook.h"
 #include "unit/host/HostFixture.h"
 #include "unit/model/CapturedLog.h"
 

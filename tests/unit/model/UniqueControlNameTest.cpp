@@ -5,7 +5,7 @@
 #include "platform/host/OLEObject.h"
 #include "platform/host/OLEObjects.h"
 #include "platform/host/Worksheets.h"
-#include "sim/host/SimWorksheet.h"
+#include "standins/host/SimWorksheet.h"
 #include "unit/model/HostModelFixture.h"
 
 namespace velkor {

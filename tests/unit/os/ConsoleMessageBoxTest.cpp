@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "sim/os/ConsoleMessageBox.h"
-#include "sim/os/InteractiveMessageBox.h"
+#include "os/linux/ConsoleMessageBox.h"
+#include "standins/InteractiveMessageBox.h"
 
 namespace velkor::sim {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/VbString.h"
-#include "sim/os/IniProfileFiles.h"
+#include "os/linux/IniProfileFiles.h"
 #include "unit/host/HostFixture.h"
 
 namespace velkor::sim {

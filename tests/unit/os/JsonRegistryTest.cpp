@@ -3,8 +3,8 @@
 #include <fstream>
 #include <string>
 
-#include "sim/host/AtomicFile.h"
-#include "sim/os/JsonRegistry.h"
+#include "os/linux/AtomicFile.h"
+#include "os/linux/JsonRegistry.h"
 #include "unit/host/HostFixture.h"
 
 namespace velkor::sim {

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "platform/os/OsServices.h"
-#include "sim/SimServices.h"
-#include "sim/host/AtomicFile.h"
-#include "sim/os/FileLogSink.h"
+#include "standins/SimServices.h"
+#include "os/linux/AtomicFile.h"
+#include "os/linux/FileLogSink.h"
 #include "support/ErrorReport.h"
 #include "unit/host/HostFixture.h"
 

@@ -8,8 +8,8 @@
 #include "platform/ErrorNumbers.h"
 #include "platform/os/ObjectFactory.h"
 #include "platform/os/OsServices.h"
-#include "sim/SimServices.h"
-#include "sim/os/TagSearchDialog.h"
+#include "standins/SimServices.h"
+#include "standins/TagSearchDialog.h"
 #include "unit/platform/RaisedNumber.h"
 
 namespace velkor::sim {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "sim/render/Decimate.h"
+#include "parts/render/Decimate.h"
 
 namespace velkor::sim {
 namespace {

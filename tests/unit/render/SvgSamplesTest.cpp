@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "sim/render/OrderedSamples.h"
-#include "sim/render/VisibleSamples.h"
+#include "parts/render/OrderedSamples.h"
+#include "parts/render/VisibleSamples.h"
 
 namespace velkor::sim {
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "sim/render/SvgText.h"
+#include "parts/render/SvgText.h"
 
 namespace velkor::sim {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Conversions.h"
-#include "sim/render/TimeAxis.h"
+#include "parts/render/TimeAxis.h"
 
 namespace velkor::sim {
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "sim/render/ValueAxis.h"
+#include "parts/render/ValueAxis.h"
 
 namespace velkor::sim {
 namespace {

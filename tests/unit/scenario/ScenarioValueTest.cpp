@@ -2,9 +2,9 @@
 // error numbers, and the places named for malformed scenarios.
 #include <gtest/gtest.h>
 
-#include "sim/host/FileFormatError.h"
-#include "sim/scenario/Scenario.h"
-#include "sim/scenario/ScenarioValue.h"
+#include "standins/host/FileFormatError.h"
+#include "tools/scenario/Scenario.h"
+#include "tools/scenario/ScenarioValue.h"
 
 namespace velkor::sim::scenario {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "platform/ErrorNumbers.h"
 #include "platform/VbError.h"
-#include "sim/FaultPoints.h"
+#include "standins/FaultPoints.h"
 #include "unit/platform/RaisedNumber.h"
 #include "unit/trend/SandboxedServices.h"
 

@@ -9,8 +9,8 @@
 #include <unistd.h>
 
 #include "platform/ErrorNumbers.h"
-#include "sim/LanguageLibrary.h"
-#include "sim/SimServices.h"
+#include "standins/LanguageLibrary.h"
+#include "standins/SimServices.h"
 #include "support/Language.h"
 #include "support/StringTable.h"
 

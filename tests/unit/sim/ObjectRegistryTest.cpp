@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/ErrorNumbers.h"
-#include "sim/ObjectRegistry.h"
+#include "os/linux/ObjectRegistry.h"
 
 namespace velkor::sim {
 namespace {

@@ -2,8 +2,8 @@
 
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
-#include "sim/ScriptedMessageBox.h"
-#include "sim/SimServices.h"
+#include "standins/ScriptedMessageBox.h"
+#include "standins/SimServices.h"
 
 namespace velkor::sim {
 namespace {

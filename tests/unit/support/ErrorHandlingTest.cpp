@@ -5,7 +5,7 @@
 
 #include "platform/ErrorNumbers.h"
 #include "platform/os/OsServices.h"
-#include "sim/SimServices.h"
+#include "standins/SimServices.h"
 #include "support/ErrorHandling.h"
 
 namespace velkor {

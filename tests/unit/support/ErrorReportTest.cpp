@@ -5,8 +5,8 @@
 
 #include "platform/ErrorNumbers.h"
 #include "platform/os/OsServices.h"
-#include "sim/LanguageLibrary.h"
-#include "sim/SimServices.h"
+#include "standins/LanguageLibrary.h"
+#include "standins/SimServices.h"
 #include "support/ErrorReport.h"
 #include "support/Language.h"
 

@@ -7,8 +7,8 @@
 #include "platform/ErrorNumbers.h"
 #include "platform/VbError.h"
 #include "platform/os/OsServices.h"
-#include "sim/LanguageLibrary.h"
-#include "sim/SimServices.h"
+#include "standins/LanguageLibrary.h"
+#include "standins/SimServices.h"
 #include "support/Language.h"
 #include "support/ResourceStrings.h"
 

@@ -2,7 +2,7 @@
 
 #include "platform/ErrorNumbers.h"
 #include "platform/os/OsServices.h"
-#include "sim/SimServices.h"
+#include "standins/SimServices.h"
 #include "support/MsgBox.h"
 
 namespace velkor {

@@ -12,7 +12,7 @@
 #include "model/TraceInfoXml.h"
 #include "model/Traces.h"
 #include "platform/Conversions.h"
-#include "sim/components/library/QuerySpecAttributeList.h"
+#include "standins/components/library/QuerySpecAttributeList.h"
 #include "trend/QuerySpecs.h"
 #include "trend/TimeRange.h"
 #include "unit/sync/SyncHost.h"

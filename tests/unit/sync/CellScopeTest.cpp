@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/Conversions.h"
-#include "sim/host/SimRange.h"
-#include "sim/host/SimWorkbook.h"
-#include "sim/host/SimWorksheet.h"
+#include "standins/host/SimRange.h"
+#include "standins/host/SimWorkbook.h"
+#include "standins/host/SimWorksheet.h"
 #include "sync/CellScope.h"
 #include "unit/sync/SyncHost.h"
 

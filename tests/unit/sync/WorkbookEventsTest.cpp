@@ -8,7 +8,7 @@
 #include "control/components/ExcelDataControl.h"
 #include "platform/Conversions.h"
 #include "platform/host/Application.h"
-#include "sim/host/SimWorkbook.h"
+#include "standins/host/SimWorkbook.h"
 #include "trend/QuerySpecs.h"
 #include "unit/sync/SyncHost.h"
 

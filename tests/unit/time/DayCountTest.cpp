@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "sim/time/DayCount.h"
+#include "parts/time/DayCount.h"
 
 namespace velkor::sim {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "platform/Conversions.h"
 #include "platform/VbError.h"
-#include "sim/time/TimeText.h"
+#include "parts/time/TimeText.h"
 
 namespace velkor::sim {
 namespace {

@@ -7,7 +7,7 @@
 #include "control/ExcelTrendWizard.h"
 #include "control/components/ProgIds.h"
 #include "platform/host/OLEObjects.h"
-#include "sim/host/SimWorksheet.h"
+#include "standins/host/SimWorksheet.h"
 #include "trend/QuerySpecs.h"
 #include "unit/model/HostModelFixture.h"
 #include "unit/trend/QuerySpecFakes.h"

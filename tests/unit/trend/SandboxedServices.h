@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/os/OsServices.h"
-#include "sim/SimServices.h"
+#include "standins/SimServices.h"
 #include "unit/host/HostFixture.h"
 #include "unit/trend/OptionFakes.h"
 

@@ -6,7 +6,7 @@
 #include "control/Globals.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
-#include "sim/host/SimApplication.h"
+#include "standins/host/SimApplication.h"
 #include "unit/control/InvokeHelpers.h"
 #include "unit/trend/OptionFakes.h"
 #include "unit/trend/SandboxedServices.h"

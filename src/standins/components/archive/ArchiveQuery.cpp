@@ -1,4 +1,4 @@
-#include "sim/components/archive/ArchiveQuery.h"
+#include "standins/components/archive/ArchiveQuery.h"
 
 namespace velkor::sim {
 

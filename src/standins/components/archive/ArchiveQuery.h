@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "sim/archive/ArchiveStore.h"
-#include "sim/render/TrendPicture.h"
-#include "sim/time/TimeText.h"
+#include "parts/archive/ArchiveStore.h"
+#include "parts/render/TrendPicture.h"
+#include "parts/time/TimeText.h"
 
 namespace velkor::sim {
 

@@ -1,9 +1,9 @@
-#include "sim/components/archive/ArchiveTimeRange.h"
+#include "standins/components/archive/ArchiveTimeRange.h"
 
 #include <optional>
 
 #include "platform/Conversions.h"
-#include "sim/VirtualNow.h"
+#include "standins/VirtualNow.h"
 
 namespace velkor::sim {
 

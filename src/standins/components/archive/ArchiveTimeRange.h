@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/Variant.h"
-#include "sim/time/TimeText.h"
+#include "parts/time/TimeText.h"
 
 namespace velkor::sim {
 

@@ -1,17 +1,17 @@
-#include "sim/components/archive/SimArchiveData.h"
+#include "standins/components/archive/SimArchiveData.h"
 
 #include <algorithm>
 
 #include "platform/ErrorNumbers.h"
 #include "platform/VbError.h"
 #include "platform/VbString.h"
-#include "sim/FaultPoints.h"
-#include "sim/components/ArchiveSource.h"
-#include "sim/components/archive/ArchiveQuery.h"
-#include "sim/components/archive/QuerySpecKeys.h"
-#include "sim/components/library/BagFields.h"
-#include "sim/components/library/DataMode.h"
-#include "sim/components/library/QuerySpecList.h"
+#include "standins/FaultPoints.h"
+#include "standins/components/ArchiveSource.h"
+#include "standins/components/archive/ArchiveQuery.h"
+#include "standins/components/archive/QuerySpecKeys.h"
+#include "standins/components/library/BagFields.h"
+#include "standins/components/library/DataMode.h"
+#include "standins/components/library/QuerySpecList.h"
 
 namespace velkor::sim {
 

@@ -19,10 +19,10 @@
 
 #include "control/components/ArchiveDataControl.h"
 #include "platform/host/EmbeddedControl.h"
-#include "sim/FaultPoints.h"
-#include "sim/components/DataControlCore.h"
-#include "sim/components/DataFeed.h"
-#include "sim/components/archive/ArchiveTimeRange.h"
+#include "standins/FaultPoints.h"
+#include "standins/components/DataControlCore.h"
+#include "standins/components/DataFeed.h"
+#include "standins/components/archive/ArchiveTimeRange.h"
 
 namespace velkor::sim {
 

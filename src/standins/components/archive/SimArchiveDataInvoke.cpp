@@ -1,8 +1,8 @@
 // The archive data control's members as scripts reach them by name.
 #include "model/LateBound.h"
 #include "platform/Conversions.h"
-#include "sim/components/archive/SimArchiveData.h"
-#include "sim/components/library/LateArgs.h"
+#include "standins/components/archive/SimArchiveData.h"
+#include "standins/components/library/LateArgs.h"
 
 namespace velkor::sim {
 

@@ -1,10 +1,10 @@
-#include "sim/components/chart/ChartCollections.h"
+#include "standins/components/chart/ChartCollections.h"
 
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
-#include "sim/components/chart/ReadOnlyMember.h"
-#include "sim/components/chart/ReorderRule.h"
-#include "sim/components/chart/SimTrendChart.h"
+#include "standins/components/chart/ReadOnlyMember.h"
+#include "standins/components/chart/ReorderRule.h"
+#include "standins/components/chart/SimTrendChart.h"
 
 namespace velkor::sim {
 

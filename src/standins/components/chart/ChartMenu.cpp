@@ -1,4 +1,4 @@
-#include "sim/components/chart/ChartMenu.h"
+#include "standins/components/chart/ChartMenu.h"
 
 #include <algorithm>
 

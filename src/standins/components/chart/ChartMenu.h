@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "sim/components/ChartView.h"
+#include "standins/components/ChartView.h"
 
 namespace velkor::sim {
 

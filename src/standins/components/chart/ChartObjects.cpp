@@ -1,7 +1,7 @@
-#include "sim/components/chart/ChartObjects.h"
+#include "standins/components/chart/ChartObjects.h"
 
 #include "control/components/DataObject.h"
-#include "sim/components/chart/ReadOnlyMember.h"
+#include "standins/components/chart/ReadOnlyMember.h"
 
 namespace velkor::sim {
 

@@ -1,4 +1,4 @@
-#include "sim/components/chart/ChartPicture.h"
+#include "standins/components/chart/ChartPicture.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "sim/components/chart/ChartPropertySet.h"
+#include "standins/components/chart/ChartPropertySet.h"
 
 #include "model/LateBound.h"
 #include "platform/Conversions.h"

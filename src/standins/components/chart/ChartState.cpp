@@ -1,4 +1,4 @@
-#include "sim/components/chart/ChartState.h"
+#include "standins/components/chart/ChartState.h"
 
 #include <cstdint>
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "platform/host/PropertyBag.h"
-#include "sim/components/chart/ChartPropertySet.h"
-#include "sim/components/chart/TraceList.h"
+#include "standins/components/chart/ChartPropertySet.h"
+#include "standins/components/chart/TraceList.h"
 
 namespace velkor::sim {
 

@@ -1,7 +1,7 @@
-#include "sim/components/chart/FeedLink.h"
+#include "standins/components/chart/FeedLink.h"
 
 #include "platform/host/OLEObject.h"
-#include "sim/components/chart/WorkbookObjects.h"
+#include "standins/components/chart/WorkbookObjects.h"
 
 namespace velkor::sim {
 

@@ -10,8 +10,8 @@
 
 #include "platform/Event.h"
 #include "platform/Object.h"
-#include "sim/components/DataFeed.h"
-#include "sim/components/chart/ChartObjects.h"
+#include "standins/components/DataFeed.h"
+#include "standins/components/chart/ChartObjects.h"
 
 namespace velkor::sim {
 

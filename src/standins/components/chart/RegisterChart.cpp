@@ -1,7 +1,7 @@
-#include "sim/components/chart/RegisterChart.h"
+#include "standins/components/chart/RegisterChart.h"
 
 #include "control/components/ProgIds.h"
-#include "sim/components/chart/SimTrendChart.h"
+#include "standins/components/chart/SimTrendChart.h"
 
 namespace velkor::sim {
 

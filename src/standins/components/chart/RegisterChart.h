@@ -1,7 +1,7 @@
 // Registers the stand-in trend chart under its ProgID.
 #pragma once
 
-#include "sim/ObjectRegistry.h"
+#include "os/linux/ObjectRegistry.h"
 
 namespace velkor::sim {
 

@@ -1,4 +1,4 @@
-#include "sim/components/chart/ReorderRule.h"
+#include "standins/components/chart/ReorderRule.h"
 
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"

@@ -1,4 +1,4 @@
-#include "sim/components/chart/SimTrendChart.h"
+#include "standins/components/chart/SimTrendChart.h"
 
 #include <algorithm>
 
@@ -6,10 +6,10 @@
 #include "platform/VbError.h"
 #include "platform/VbString.h"
 #include "platform/host/OLEObject.h"
-#include "sim/FaultPoints.h"
-#include "sim/components/chart/ChartCollections.h"
-#include "sim/components/chart/WorkbookObjects.h"
-#include "sim/components/library/SimDataObject.h"
+#include "standins/FaultPoints.h"
+#include "standins/components/chart/ChartCollections.h"
+#include "standins/components/chart/WorkbookObjects.h"
+#include "standins/components/library/SimDataObject.h"
 
 namespace velkor::sim {
 

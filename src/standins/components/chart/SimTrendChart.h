@@ -16,11 +16,11 @@
 
 #include "control/components/TrendChart.h"
 #include "platform/host/EmbeddedControl.h"
-#include "sim/components/ChartView.h"
-#include "sim/components/chart/ChartMenu.h"
-#include "sim/components/chart/ChartPicture.h"
-#include "sim/components/chart/ChartState.h"
-#include "sim/components/chart/FeedLink.h"
+#include "standins/components/ChartView.h"
+#include "standins/components/chart/ChartMenu.h"
+#include "standins/components/chart/ChartPicture.h"
+#include "standins/components/chart/ChartState.h"
+#include "standins/components/chart/FeedLink.h"
 
 namespace velkor::sim {
 

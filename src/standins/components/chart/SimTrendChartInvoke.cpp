@@ -2,8 +2,8 @@
 #include "control/components/ChartTraces.h"
 #include "control/components/DataSources.h"
 #include "platform/Conversions.h"
-#include "sim/components/chart/ReadOnlyMember.h"
-#include "sim/components/chart/SimTrendChart.h"
+#include "standins/components/chart/ReadOnlyMember.h"
+#include "standins/components/chart/SimTrendChart.h"
 
 namespace velkor::sim {
 

@@ -1,9 +1,9 @@
-#include "sim/components/chart/TraceList.h"
+#include "standins/components/chart/TraceList.h"
 
 #include <algorithm>
 #include <map>
 
-#include "sim/components/chart/ReorderRule.h"
+#include "standins/components/chart/ReorderRule.h"
 
 namespace velkor::sim {
 

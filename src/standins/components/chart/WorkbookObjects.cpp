@@ -1,4 +1,4 @@
-#include "sim/components/chart/WorkbookObjects.h"
+#include "standins/components/chart/WorkbookObjects.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "sim/components/excel/RangeTraces.h"
+#include "standins/components/excel/RangeTraces.h"
 
 #include <limits>
 #include <optional>

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/Variant.h"
-#include "sim/render/TrendPicture.h"
+#include "parts/render/TrendPicture.h"
 
 namespace velkor::sim {
 

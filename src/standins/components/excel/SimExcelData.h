@@ -23,10 +23,10 @@
 
 #include "control/components/ExcelDataControl.h"
 #include "platform/host/EmbeddedControl.h"
-#include "sim/FaultPoints.h"
-#include "sim/components/DataControlCore.h"
-#include "sim/components/DataFeed.h"
-#include "sim/components/excel/RangeTraces.h"
+#include "standins/FaultPoints.h"
+#include "standins/components/DataControlCore.h"
+#include "standins/components/DataFeed.h"
+#include "standins/components/excel/RangeTraces.h"
 
 namespace velkor::sim {
 

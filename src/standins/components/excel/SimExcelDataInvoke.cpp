@@ -1,8 +1,8 @@
 // The worksheet data control's members as scripts reach them by name.
 #include "model/LateBound.h"
 #include "platform/Conversions.h"
-#include "sim/components/excel/SimExcelData.h"
-#include "sim/components/library/LateArgs.h"
+#include "standins/components/excel/SimExcelData.h"
+#include "standins/components/library/LateArgs.h"
 
 namespace velkor::sim {
 

@@ -1,4 +1,4 @@
-#include "sim/components/excel/WorksheetRange.h"
+#include "standins/components/excel/WorksheetRange.h"
 
 #include "platform/ErrorNumbers.h"
 #include "platform/VbString.h"
@@ -8,8 +8,8 @@
 #include "platform/host/Workbooks.h"
 #include "platform/host/Worksheet.h"
 #include "platform/host/Worksheets.h"
-#include "sim/components/chart/WorkbookObjects.h"
-#include "sim/host/SheetReference.h"
+#include "standins/components/chart/WorkbookObjects.h"
+#include "standins/host/SheetReference.h"
 
 namespace velkor::sim {
 

@@ -1,4 +1,4 @@
-#include "sim/components/library/BagFields.h"
+#include "standins/components/library/BagFields.h"
 
 #include "platform/Conversions.h"
 #include "platform/VbError.h"

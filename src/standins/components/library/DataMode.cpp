@@ -1,4 +1,4 @@
-#include "sim/components/library/DataMode.h"
+#include "standins/components/library/DataMode.h"
 
 #include "platform/Conversions.h"
 

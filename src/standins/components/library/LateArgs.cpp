@@ -1,4 +1,4 @@
-#include "sim/components/library/LateArgs.h"
+#include "standins/components/library/LateArgs.h"
 
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"

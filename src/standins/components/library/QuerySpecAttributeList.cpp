@@ -1,4 +1,4 @@
-#include "sim/components/library/QuerySpecAttributeList.h"
+#include "standins/components/library/QuerySpecAttributeList.h"
 
 #include "model/LateBound.h"
 #include "platform/Conversions.h"

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "control/components/QuerySpecAttributes.h"
-#include "sim/components/library/QuerySpecAttributeObject.h"
+#include "standins/components/library/QuerySpecAttributeObject.h"
 
 namespace velkor::sim {
 

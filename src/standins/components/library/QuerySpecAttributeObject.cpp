@@ -1,4 +1,4 @@
-#include "sim/components/library/QuerySpecAttributeObject.h"
+#include "standins/components/library/QuerySpecAttributeObject.h"
 
 #include "model/LateBound.h"
 

@@ -1,9 +1,9 @@
-#include "sim/components/library/QuerySpecList.h"
+#include "standins/components/library/QuerySpecList.h"
 
 #include "model/LateBound.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
-#include "sim/FaultPoints.h"
+#include "standins/FaultPoints.h"
 
 namespace velkor::sim {
 

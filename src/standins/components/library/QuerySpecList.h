@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "control/components/QuerySpecs.h"
-#include "sim/components/library/QuerySpecStore.h"
+#include "standins/components/library/QuerySpecStore.h"
 
 namespace velkor::sim {
 

@@ -1,4 +1,4 @@
-#include "sim/components/library/QuerySpecObject.h"
+#include "standins/components/library/QuerySpecObject.h"
 
 #include "model/LateBound.h"
 #include "platform/Conversions.h"

@@ -1,8 +1,8 @@
-#include "sim/components/library/QuerySpecPersistence.h"
+#include "standins/components/library/QuerySpecPersistence.h"
 
 #include <string>
 
-#include "sim/components/library/BagFields.h"
+#include "standins/components/library/BagFields.h"
 
 namespace velkor::sim {
 

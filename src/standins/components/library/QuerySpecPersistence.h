@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/host/PropertyBag.h"
-#include "sim/components/library/QuerySpecObject.h"
+#include "standins/components/library/QuerySpecObject.h"
 
 namespace velkor::sim {
 

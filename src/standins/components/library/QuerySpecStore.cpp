@@ -1,4 +1,4 @@
-#include "sim/components/library/QuerySpecStore.h"
+#include "standins/components/library/QuerySpecStore.h"
 
 #include <algorithm>
 

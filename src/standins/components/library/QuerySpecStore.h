@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "sim/components/library/QuerySpecObject.h"
+#include "standins/components/library/QuerySpecObject.h"
 
 namespace velkor::sim {
 

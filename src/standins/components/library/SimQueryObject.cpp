@@ -1,7 +1,7 @@
-#include "sim/components/library/SimQueryObject.h"
+#include "standins/components/library/SimQueryObject.h"
 
 #include "model/LateBound.h"
-#include "sim/components/library/QuerySpecList.h"
+#include "standins/components/library/QuerySpecList.h"
 
 namespace velkor::sim {
 

@@ -9,7 +9,7 @@
 
 #include "control/components/DataProvider.h"
 #include "control/components/QueryObject.h"
-#include "sim/components/library/QuerySpecStore.h"
+#include "standins/components/library/QuerySpecStore.h"
 
 namespace velkor::sim {
 

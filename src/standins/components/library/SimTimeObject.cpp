@@ -1,10 +1,10 @@
-#include "sim/components/library/SimTimeObject.h"
+#include "standins/components/library/SimTimeObject.h"
 
 #include "model/LateBound.h"
 #include "platform/Conversions.h"
-#include "sim/FaultPoints.h"
-#include "sim/VirtualNow.h"
-#include "sim/time/TimeText.h"
+#include "standins/FaultPoints.h"
+#include "standins/VirtualNow.h"
+#include "parts/time/TimeText.h"
 
 namespace velkor::sim {
 

@@ -2,8 +2,8 @@
 
 #include "control/components/ProgIds.h"
 #include "platform/host/OLEObject.h"
-#include "sim/components/chart/RegisterChart.h"
-#include "sim/host/HostDriver.h"
+#include "standins/components/chart/RegisterChart.h"
+#include "standins/host/HostDriver.h"
 
 namespace velkor::chart_test {
 

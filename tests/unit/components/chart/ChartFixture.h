@@ -13,8 +13,8 @@
 #include "control/components/DataSource.h"
 #include "control/components/DataSources.h"
 #include "control/components/PropertySet.h"
-#include "sim/components/DataFeed.h"
-#include "sim/components/chart/SimTrendChart.h"
+#include "standins/components/DataFeed.h"
+#include "standins/components/chart/SimTrendChart.h"
 #include "unit/host/HostFixture.h"
 
 namespace velkor::chart_test {

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "sim/render/RenderSvg.h"
+#include "parts/render/RenderSvg.h"
 #include "unit/components/chart/ChartFixture.h"
 
 namespace velkor::chart_test {

@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "platform/ErrorNumbers.h"
-#include "sim/components/chart/ReorderRule.h"
+#include "standins/components/chart/ReorderRule.h"
 #include "unit/components/chart/ChartFixture.h"
 
 namespace velkor::chart_test {

@@ -6,8 +6,8 @@
 #include "platform/host/OLEObject.h"
 #include "platform/host/OLEObjects.h"
 #include "platform/host/Worksheet.h"
-#include "sim/components/chart/TraceList.h"
-#include "sim/host/SimApplication.h"
+#include "standins/components/chart/TraceList.h"
+#include "standins/host/SimApplication.h"
 #include "unit/components/chart/ChartFixture.h"
 
 namespace velkor::chart_test {

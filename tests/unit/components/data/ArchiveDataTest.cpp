@@ -8,10 +8,10 @@
 
 #include "control/components/QuerySpecs.h"
 #include "platform/ErrorNumbers.h"
-#include "sim/VirtualNow.h"
-#include "sim/components/ArchiveSource.h"
-#include "sim/components/archive/SimArchiveData.h"
-#include "sim/host/SimPropertyBag.h"
+#include "standins/VirtualNow.h"
+#include "standins/components/ArchiveSource.h"
+#include "standins/components/archive/SimArchiveData.h"
+#include "standins/host/SimPropertyBag.h"
 #include "unit/platform/RaisedNumber.h"
 
 namespace velkor::sim {

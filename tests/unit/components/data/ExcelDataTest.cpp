@@ -11,9 +11,9 @@
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/host/OLEObject.h"
-#include "sim/components/RegisterDataComponents.h"
-#include "sim/components/excel/SimExcelData.h"
-#include "sim/host/SimWorkbook.h"
+#include "standins/components/RegisterDataComponents.h"
+#include "standins/components/excel/SimExcelData.h"
+#include "standins/host/SimWorkbook.h"
 #include "unit/host/HostFixture.h"
 
 namespace velkor::host_test {

@@ -6,12 +6,12 @@
 
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
-#include "sim/VirtualNow.h"
-#include "sim/components/library/SimQueryObject.h"
-#include "sim/components/library/QuerySpecList.h"
-#include "sim/components/library/SimTimeObject.h"
-#include "sim/components/library/QuerySpecPersistence.h"
-#include "sim/host/SimPropertyBag.h"
+#include "standins/VirtualNow.h"
+#include "standins/components/library/SimQueryObject.h"
+#include "standins/components/library/QuerySpecList.h"
+#include "standins/components/library/SimTimeObject.h"
+#include "standins/components/library/QuerySpecPersistence.h"
+#include "standins/host/SimPropertyBag.h"
 #include "unit/platform/RaisedNumber.h"
 
 namespace velkor::sim {
