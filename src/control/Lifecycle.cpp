@@ -1,13 +1,13 @@
 // The container's calls on the control: creation, resize, show and teardown.
 #include "control/ExcelTrendWizard.h"
-#include "control/Globals.h"
 #include "control/HostBinding.h"
+#include "control/TrendOptions.h"
+#include "model/Globals.h"
 #include "platform/host/Application.h"
 #include "platform/host/Workbook.h"
 #include "support/ErrorHandling.h"
 #include "support/HelpRegistration.h"
 #include "support/Language.h"
-#include "trend/TrendOptions.h"
 
 namespace velkor {
 

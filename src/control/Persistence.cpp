@@ -5,13 +5,13 @@
 
 #include "control/ExcelTrendWizard.h"
 #include "control/HostBinding.h"
+#include "control/TrendOptions.h"
 #include "platform/Conversions.h"
 #include "platform/host/Application.h"
 #include "platform/host/HostConstants.h"
 #include "platform/host/LanguageSettings.h"
 #include "support/ErrorHandling.h"
 #include "support/Language.h"
-#include "trend/TrendOptions.h"
 
 namespace velkor {
 

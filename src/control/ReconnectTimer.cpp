@@ -3,8 +3,8 @@
 // the chart is bound with its menu items and a data control is bound.
 #include "control/ChartMenu.h"
 #include "control/ExcelTrendWizard.h"
-#include "control/Globals.h"
 #include "control/Statements.h"
+#include "model/Globals.h"
 #include "model/ObjectByName.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/VbError.h"

@@ -1,4 +1,4 @@
-#include "trend/TrendOptions.h"
+#include "control/TrendOptions.h"
 
 #include <cstdint>
 #include <string_view>

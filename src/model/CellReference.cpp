@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "control/Globals.h"
+#include "model/Globals.h"
 #include "platform/Conversions.h"
 #include "platform/VbString.h"
 #include "platform/host/Application.h"

@@ -1,4 +1,4 @@
-#include "control/Globals.h"
+#include "model/Globals.h"
 
 namespace velkor {
 

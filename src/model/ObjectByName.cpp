@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "control/Globals.h"
+#include "model/Globals.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/host/Application.h"
 #include "platform/host/OLEObject.h"

@@ -1,6 +1,6 @@
 #include "model/WorkbookIndex.h"
 
-#include "control/Globals.h"
+#include "model/Globals.h"
 #include "platform/Conversions.h"
 #include "platform/VbString.h"
 #include "platform/host/Application.h"

@@ -21,12 +21,6 @@ struct ShownMessageBox {
   std::int32_t answer = 0;
 };
 
-// The results of the buttons that style `type` shows, left to right.
-std::vector<std::int32_t> ButtonResults(std::int32_t type);
-// The result of the default button: the first, or the one picked by the
-// default-button bits 0x100/0x200/0x300 when the box has that many buttons.
-std::int32_t DefaultButtonResult(std::int32_t type);
-
 class ScriptedMessageBox : public os::MessageBox {
  public:
   std::int32_t Popup(const std::string& text, std::int32_t secondsToWait, const std::string& title,

@@ -4,20 +4,21 @@
 
 #include "control/ExcelTrendWizard.h"
 #include "control/components/ProgIds.h"
-#include "platform/os/OsServices.h"
-#include "standins/FaultPoints.h"
-#include "standins/LanguageLibrary.h"
-#include "standins/ShellObject.h"
-#include "standins/components/RegisterDataComponents.h"
-#include "standins/components/chart/RegisterChart.h"
 #include "os/linux/ConsoleMessageBox.h"
 #include "os/linux/FileLogSink.h"
 #include "os/linux/IniProfileFiles.h"
-#include "standins/InteractiveMessageBox.h"
 #include "os/linux/JsonRegistry.h"
-#include "standins/TagSearchDialog.h"
 #include "os/linux/TeeLogSink.h"
 #include "os/linux/XdgFolders.h"
+#include "platform/os/OsServices.h"
+#include "standins/ArmedProfileFiles.h"
+#include "standins/FaultPoints.h"
+#include "standins/InteractiveMessageBox.h"
+#include "standins/LanguageLibrary.h"
+#include "standins/ShellObject.h"
+#include "standins/TagSearchDialog.h"
+#include "standins/components/RegisterDataComponents.h"
+#include "standins/components/chart/RegisterChart.h"
 #include "support/Language.h"
 #include "support/ResourceStrings.h"
 
@@ -41,7 +42,7 @@ void AddOsStandIns(SimServices& sim, const SimOptions& options) {
   sim.osPaths = options.osPaths.value_or(OsPathsFromEnvironment());
   sim.registry =
       std::make_shared<JsonRegistry>(sim.osPaths.userRegistry, sim.osPaths.machineRegistry);
-  sim.profiles = std::make_shared<IniProfileFiles>();
+  sim.profiles = std::make_shared<ArmedProfileFiles>(std::make_shared<IniProfileFiles>());
   sim.folders = std::make_shared<XdgFolders>(sim.osPaths);
 }
 

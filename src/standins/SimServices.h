@@ -9,13 +9,13 @@
 #include <optional>
 #include <string_view>
 
+#include "os/linux/ObjectRegistry.h"
+#include "os/linux/OsPaths.h"
 #include "platform/os/Folders.h"
 #include "platform/os/ProfileFiles.h"
 #include "platform/os/Registry.h"
 #include "standins/MemoryLogSink.h"
-#include "os/linux/ObjectRegistry.h"
 #include "standins/ScriptedMessageBox.h"
-#include "os/linux/OsPaths.h"
 
 namespace velkor::sim {
 

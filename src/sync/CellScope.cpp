@@ -1,8 +1,8 @@
 #include "sync/CellScope.h"
 
 #include "control/ExcelTrendWizard.h"
-#include "control/Globals.h"
 #include "model/CellReference.h"
+#include "model/Globals.h"
 #include "model/WorkbookIndex.h"
 #include "platform/Conversions.h"
 #include "platform/host/HostModel.h"

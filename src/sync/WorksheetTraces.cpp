@@ -4,7 +4,6 @@
 #include <functional>
 
 #include "control/ExcelTrendWizard.h"
-#include "control/Globals.h"
 #include "control/components/ExcelDataControl.h"
 #include "control/components/QueryObject.h"
 #include "control/components/QuerySpec.h"
@@ -12,6 +11,7 @@
 #include "control/components/QuerySpecAttributes.h"
 #include "control/components/QuerySpecs.h"
 #include "model/CellReference.h"
+#include "model/Globals.h"
 #include "model/Traces.h"
 #include "model/WorkbookIndex.h"
 #include "platform/Conversions.h"

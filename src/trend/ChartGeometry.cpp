@@ -1,7 +1,7 @@
 #include "trend/ChartGeometry.h"
 
 #include "control/ExcelTrendWizard.h"
-#include "control/Globals.h"
+#include "model/Globals.h"
 #include "platform/Conversions.h"
 #include "platform/host/HostModel.h"
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "control/ExcelTrendWizard.h"
-#include "control/Globals.h"
 #include "control/components/ProgIds.h"
+#include "model/Globals.h"
 #include "model/UniqueControlName.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/host/Application.h"

@@ -3,10 +3,11 @@
 #include "control/ChartMenu.h"
 #include "control/ControlEnums.h"
 #include "control/ExcelTrendWizard.h"
-#include "control/Globals.h"
 #include "control/Statements.h"
+#include "control/TrendOptions.h"
 #include "control/components/ProgIds.h"
 #include "model/CellReference.h"
+#include "model/Globals.h"
 #include "model/OptionalArgument.h"
 #include "model/TraceInfoXml.h"
 #include "model/Traces.h"
@@ -20,7 +21,6 @@
 #include "trend/ChartGeometry.h"
 #include "trend/DataSourceBinding.h"
 #include "trend/TraceOrdering.h"
-#include "trend/TrendOptions.h"
 
 namespace velkor {
 

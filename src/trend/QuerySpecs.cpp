@@ -1,10 +1,10 @@
 #include "trend/QuerySpecs.h"
 
 #include "control/ExcelTrendWizard.h"
-#include "control/Globals.h"
 #include "control/components/QueryObject.h"
 #include "control/components/QuerySpec.h"
 #include "control/components/QuerySpecs.h"
+#include "model/Globals.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/VbString.h"
 #include "platform/host/Application.h"

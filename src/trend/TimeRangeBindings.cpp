@@ -1,7 +1,7 @@
 #include "control/ExcelTrendWizard.h"
 #include "control/SlotBindings.h"
+#include "control/TrendOptions.h"
 #include "trend/TimeRange.h"
-#include "trend/TrendOptions.h"
 
 namespace velkor::slots {
 

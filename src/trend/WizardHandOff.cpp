@@ -1,7 +1,7 @@
 #include "trend/WizardHandOff.h"
 
 #include "control/ExcelTrendWizard.h"
-#include "control/Globals.h"
+#include "model/Globals.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/host/Application.h"
 #include "support/ErrorHandling.h"

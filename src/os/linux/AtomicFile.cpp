@@ -23,8 +23,8 @@ namespace {
 class TempFile {
  public:
   explicit TempFile(const std::filesystem::path& target) {
-    std::string pattern = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX"))
-                              .string();
+    std::string pattern =
+        (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
     name_.assign(pattern.begin(), pattern.end());
     name_.push_back('\0');
     fd_ = ::mkstemp(name_.data());

@@ -9,7 +9,7 @@
 
 #include "platform/Conversions.h"
 #include "platform/VbString.h"
-#include "standins/ScriptedMessageBox.h"
+#include "platform/os/MessageBox.h"
 
 namespace velkor::sim {
 
@@ -67,9 +67,9 @@ std::shared_ptr<ConsoleMessageBox> ConsoleMessageBox::OnTerminal() {
 
 std::int32_t ConsoleMessageBox::Popup(const std::string& text, std::int32_t /*secondsToWait*/,
                                       const std::string& title, std::int32_t type) {
-  const std::int32_t defaultButton = DefaultButtonResult(type);
+  const std::int32_t defaultButton = os::DefaultButtonResult(type);
   if (!interactive_) return defaultButton;
-  const Buttons buttons = ButtonResults(type);
+  const Buttons buttons = os::ButtonResults(type);
   ShowBox(out_, text, title, buttons, defaultButton);
   for (std::string line; std::getline(in_, line);) {
     if (auto answer = ReadAnswer(line, buttons, defaultButton)) return *answer;

@@ -3,11 +3,10 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/VbString.h"
-#include "standins/FaultPoints.h"
 #include "os/linux/AtomicFile.h"
 #include "os/linux/HostPath.h"
 #include "os/linux/IniText.h"
+#include "platform/VbString.h"
 
 namespace velkor::sim {
 
@@ -40,7 +39,6 @@ std::string EntriesText(const IniSection& section) {
 }  // namespace
 
 bool IniProfileFiles::Exists(std::string_view file) {
-  ThrowIfArmed("ProfileFiles.Exists");
   std::error_code error;
   return std::filesystem::is_regular_file(HostPath(file), error);
 }
@@ -48,7 +46,6 @@ bool IniProfileFiles::Exists(std::string_view file) {
 std::string IniProfileFiles::ReadString(std::string_view file, std::string_view section,
                                         std::string_view key, std::string_view defaultValue,
                                         std::int32_t bufferSize) {
-  ThrowIfArmed("ProfileFiles.ReadString");
   const auto sections = ReadIni(file);
   const IniSection* found = FindSection(sections, section);
   const IniEntry* entry = found ? FindEntry(*found, key) : nullptr;
@@ -58,7 +55,6 @@ std::string IniProfileFiles::ReadString(std::string_view file, std::string_view 
 
 std::string IniProfileFiles::ReadSection(std::string_view file, std::string_view section,
                                          std::int32_t bufferSize) {
-  ThrowIfArmed("ProfileFiles.ReadSection");
   const auto sections = ReadIni(file);
   const IniSection* found = FindSection(sections, section);
   if (!found) return {};

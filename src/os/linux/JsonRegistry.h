@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "platform/os/Registry.h"
 #include "os/linux/RegistryFile.h"
+#include "platform/os/Registry.h"
 
 namespace velkor::sim {
 

@@ -4,8 +4,8 @@
 
 #include <system_error>
 
-#include "platform/VbString.h"
 #include "os/linux/AtomicFile.h"
+#include "platform/VbString.h"
 
 namespace velkor::sim {
 

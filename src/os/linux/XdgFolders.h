@@ -2,8 +2,8 @@
 // is the XDG config home, the Windows folder a configurable system folder.
 #pragma once
 
-#include "platform/os/Folders.h"
 #include "os/linux/OsPaths.h"
+#include "platform/os/Folders.h"
 
 namespace velkor::sim {
 

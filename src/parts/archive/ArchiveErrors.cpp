@@ -27,7 +27,8 @@ void RaiseNotFound(std::string_view database) {
 }
 
 void RaiseNotAnArchive(std::string_view database, std::string_view why) {
-  throw VbError(kInvalidFileFormat, Named(database) + " is not a valid archive: " + std::string(why));
+  throw VbError(kInvalidFileFormat,
+                Named(database) + " is not a valid archive: " + std::string(why));
 }
 
 void RaiseFromSqlite(std::string_view database, const sqlite::Error& error) {

@@ -11,7 +11,7 @@ inline constexpr int kSchemaVersion = 1;
 
 // Names are matched on a key column (upper case, trimmed) rather than with
 // COLLATE NOCASE, which folds ASCII letters only. Sample times are day counts
-// (see sim/time/DayCount.h) so that the index orders them before 1899 too.
+// (see parts/time/DayCount.h) so that the index orders them before 1899 too.
 inline constexpr std::string_view kCreateSchema = R"sql(
 CREATE TABLE servers (
   id       INTEGER PRIMARY KEY,

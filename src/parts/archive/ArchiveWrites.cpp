@@ -1,11 +1,11 @@
 #include <cmath>
 #include <string>
 
-#include "platform/DateRange.h"
 #include "parts/archive/ArchiveErrors.h"
 #include "parts/archive/ArchiveNames.h"
 #include "parts/archive/ArchiveStore.h"
 #include "parts/archive/ArchiveStoreImpl.h"
+#include "platform/DateRange.h"
 
 namespace velkor::sim {
 
@@ -55,8 +55,7 @@ ServerId ArchiveStore::AddServer(std::string_view name) {
   });
 }
 
-PointId ArchiveStore::AddPoint(ServerId server, std::string_view tag,
-                               const PointDetails& details) {
+PointId ArchiveStore::AddPoint(ServerId server, std::string_view tag, const PointDetails& details) {
   const std::string key = NameKey(tag);
   if (key.empty()) archive_error::RaiseBadArgument(impl_->name, "a point needs a tag");
   return archive_error::Guarded(impl_->name, [&] {

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/DateRange.h"
-#include "platform/ErrorNumbers.h"
 #include "parts/archive/DemoSignals.h"
 #include "parts/time/DayCount.h"
+#include "platform/DateRange.h"
+#include "platform/ErrorNumbers.h"
 
 namespace velkor::sim {
 
@@ -44,8 +44,9 @@ void GenerateDemoArchive(ArchiveStore& store, DateValue now) {
   const std::vector<Sample> times = EmptySamples(firstMinute);
   const ServerId server = store.AddServer(kDemoServer);
   for (const DemoSignal& signal : DemoSignals()) {
-    const PointId point = store.AddPoint(
-        server, signal.tag, PointDetails{std::string(signal.description), std::string(signal.units)});
+    const PointId point =
+        store.AddPoint(server, signal.tag,
+                       PointDetails{std::string(signal.description), std::string(signal.units)});
     std::vector<Sample> samples = times;
     signal.fill(samples, firstMinute);
     store.AppendValues(point, samples);

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Variant.h"
 #include "parts/archive/ArchiveStore.h"
+#include "platform/Variant.h"
 
 namespace velkor::sim {
 

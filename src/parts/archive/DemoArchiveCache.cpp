@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/VbError.h"
 #include "parts/archive/DemoArchive.h"
+#include "platform/VbError.h"
 
 namespace velkor::sim {
 

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "platform/Variant.h"
 #include "parts/archive/ArchiveStore.h"
+#include "platform/Variant.h"
 
 namespace velkor::sim {
 

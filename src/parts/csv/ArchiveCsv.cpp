@@ -6,10 +6,10 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/DateRange.h"
 #include "parts/csv/CsvLine.h"
 #include "parts/time/IsoDate.h"
 #include "parts/time/TimeText.h"
+#include "platform/DateRange.h"
 
 namespace velkor::sim::csv {
 

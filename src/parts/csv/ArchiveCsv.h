@@ -12,8 +12,8 @@
 #include <variant>
 #include <vector>
 
-#include "platform/Variant.h"
 #include "parts/archive/ArchiveTypes.h"
+#include "platform/Variant.h"
 
 namespace velkor::sim::csv {
 

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "platform/Utf8.h"
 #include "parts/render/MarkerShapes.h"
 #include "parts/render/Metrics.h"
 #include "parts/render/Palette.h"
 #include "parts/render/SvgElements.h"
+#include "platform/Utf8.h"
 
 namespace velkor::sim {
 

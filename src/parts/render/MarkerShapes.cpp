@@ -22,15 +22,23 @@ void AppendPolygon(std::string& data, double x, double y, const double (&offsets
 
 void AppendStatusMarker(std::string& data, std::uint32_t bit, double x, double y) {
   static constexpr double kTriangle[][2] = {{0, -kSize}, {kSize, kSize}, {-kSize, kSize}};
-  static constexpr double kSquare[][2] = {
-      {-kSize * 0.8, -kSize * 0.8}, {kSize * 0.8, -kSize * 0.8},
-      {kSize * 0.8, kSize * 0.8},   {-kSize * 0.8, kSize * 0.8}};
+  static constexpr double kSquare[][2] = {{-kSize * 0.8, -kSize * 0.8},
+                                          {kSize * 0.8, -kSize * 0.8},
+                                          {kSize * 0.8, kSize * 0.8},
+                                          {-kSize * 0.8, kSize * 0.8}};
   static constexpr double kDiamond[][2] = {{0, -kSize}, {kSize, 0}, {0, kSize}, {-kSize, 0}};
   switch (bit) {
-    case status::kQuestionable: AppendPolygon(data, x, y, kTriangle); break;
-    case status::kSubstituted: AppendPolygon(data, x, y, kSquare); break;
-    case status::kAnnotated: AppendPolygon(data, x, y, kDiamond); break;
-    default: break;
+    case status::kQuestionable:
+      AppendPolygon(data, x, y, kTriangle);
+      break;
+    case status::kSubstituted:
+      AppendPolygon(data, x, y, kSquare);
+      break;
+    case status::kAnnotated:
+      AppendPolygon(data, x, y, kDiamond);
+      break;
+    default:
+      break;
   }
 }
 

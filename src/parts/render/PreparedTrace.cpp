@@ -6,8 +6,7 @@
 
 namespace velkor::sim {
 
-PreparedTrace PrepareTrace(const TrendTrace& trace, const TimeWindow& window,
-                           std::size_t columns) {
+PreparedTrace PrepareTrace(const TrendTrace& trace, const TimeWindow& window, std::size_t columns) {
   const OrderedSamples ordered(trace.points);
   const VisibleSamples visible = SelectVisible(ordered.points(), window, trace.stepped);
   DecimatedSamples decimated = Decimate(visible.inside, window, columns);

@@ -127,9 +127,9 @@ std::string RenderSvg(const TrendPicture& picture) {
   const Captions& captions = CaptionsFor(picture.language);
   const std::optional<TimeWindow> window = MakeTimeWindow(picture.start, picture.end);
   const std::vector<PreparedTrace> prepared = PrepareTraces(picture, window, canvas);
-  const LegendLayout legend = LayoutLegend(LegendItems(picture, prepared, captions),
-                                           canvas.width - 2 * metrics::kPad,
-                                           LegendRowLimit(canvas));
+  const LegendLayout legend =
+      LayoutLegend(LegendItems(picture, prepared, captions), canvas.width - 2 * metrics::kPad,
+                   LegendRowLimit(canvas));
   PlotArea area = PlaceVertically(canvas, !picture.title.empty(), legend.height());
   const ValueExtent extent = ExtentOf(prepared);
   const ValueAxis axis(extent, static_cast<int>(area.height / kValueTickSpacing));

@@ -20,16 +20,33 @@ bool IsXmlChar(char32_t c) {
 
 void AppendXmlChar(std::string& out, char32_t c) {
   switch (c) {
-    case '&': out += "&amp;"; break;
-    case '<': out += "&lt;"; break;
-    case '>': out += "&gt;"; break;
-    case '"': out += "&quot;"; break;
-    case '\'': out += "&apos;"; break;
+    case '&':
+      out += "&amp;";
+      break;
+    case '<':
+      out += "&lt;";
+      break;
+    case '>':
+      out += "&gt;";
+      break;
+    case '"':
+      out += "&quot;";
+      break;
+    case '\'':
+      out += "&apos;";
+      break;
     // Attribute value normalisation would turn these into blanks.
-    case '\t': out += "&#9;"; break;
-    case '\n': out += "&#10;"; break;
-    case '\r': out += "&#13;"; break;
-    default: utf8::Append(out, c);
+    case '\t':
+      out += "&#9;";
+      break;
+    case '\n':
+      out += "&#10;";
+      break;
+    case '\r':
+      out += "&#13;";
+      break;
+    default:
+      utf8::Append(out, c);
   }
 }
 
@@ -61,8 +78,8 @@ void AppendNumber(std::string& out, double value) {
   value = std::round(value * 100.0) / 100.0;
   if (value == 0.0) value = 0.0;
   char buffer[32];
-  auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                 std::chars_format::fixed, 2);
+  auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
   (void)ec;  // 1e9 with two decimals always fits
   char* last = end;
   while (last[-1] == '0') --last;

@@ -40,8 +40,7 @@ std::string DotData(const TraceDrawing& trace, const LinePath& path, const PlotM
   return data;
 }
 
-void AppendStatusMarkers(std::string& svg, const TraceDrawing& trace,
-                         const PlotMapping& mapping) {
+void AppendStatusMarkers(std::string& svg, const TraceDrawing& trace, const PlotMapping& mapping) {
   const std::string paint =
       R"( fill="#ffffff" stroke-width="1")" + Attribute("stroke", trace.style.colour);
   for (std::uint32_t bit : kStatusBits) {

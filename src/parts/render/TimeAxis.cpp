@@ -25,25 +25,44 @@ constexpr double kTolerance = 1e-6;                        // of a step
 constexpr int kMostTicks = 60;
 
 constexpr Step kSteps[] = {
-    {1, 0, Style::Seconds},           {2, 0, Style::Seconds},
-    {5, 0, Style::Seconds},           {10, 0, Style::Seconds},
-    {15, 0, Style::Seconds},          {30, 0, Style::Seconds},
-    {60, 0, Style::Minutes},          {120, 0, Style::Minutes},
-    {300, 0, Style::Minutes},         {600, 0, Style::Minutes},
-    {900, 0, Style::Minutes},         {1800, 0, Style::Minutes},
-    {3600, 0, Style::Minutes},        {7200, 0, Style::Minutes},
-    {10800, 0, Style::Minutes},       {21600, 0, Style::Minutes},
-    {43200, 0, Style::Minutes},       {kDaySeconds, 0, Style::Days},
-    {2 * kDaySeconds, 0, Style::Days}, {7 * kDaySeconds, 0, Style::Days, 2.0},
-    {14 * kDaySeconds, 0, Style::Days, 2.0}, {0, 1, Style::Months},
-    {0, 2, Style::Months},            {0, 3, Style::Months},
-    {0, 6, Style::Months},            {0, 12, Style::Years},
-    {0, 24, Style::Years},            {0, 60, Style::Years},
-    {0, 120, Style::Years},           {0, 240, Style::Years},
-    {0, 600, Style::Years},           {0, 1200, Style::Years},
-    {0, 2400, Style::Years},          {0, 6000, Style::Years},
-    {0, 12000, Style::Years},         {0, 24000, Style::Years},
-    {0, 60000, Style::Years},         {0, 120000, Style::Years},
+    {1, 0, Style::Seconds},
+    {2, 0, Style::Seconds},
+    {5, 0, Style::Seconds},
+    {10, 0, Style::Seconds},
+    {15, 0, Style::Seconds},
+    {30, 0, Style::Seconds},
+    {60, 0, Style::Minutes},
+    {120, 0, Style::Minutes},
+    {300, 0, Style::Minutes},
+    {600, 0, Style::Minutes},
+    {900, 0, Style::Minutes},
+    {1800, 0, Style::Minutes},
+    {3600, 0, Style::Minutes},
+    {7200, 0, Style::Minutes},
+    {10800, 0, Style::Minutes},
+    {21600, 0, Style::Minutes},
+    {43200, 0, Style::Minutes},
+    {kDaySeconds, 0, Style::Days},
+    {2 * kDaySeconds, 0, Style::Days},
+    {7 * kDaySeconds, 0, Style::Days, 2.0},
+    {14 * kDaySeconds, 0, Style::Days, 2.0},
+    {0, 1, Style::Months},
+    {0, 2, Style::Months},
+    {0, 3, Style::Months},
+    {0, 6, Style::Months},
+    {0, 12, Style::Years},
+    {0, 24, Style::Years},
+    {0, 60, Style::Years},
+    {0, 120, Style::Years},
+    {0, 240, Style::Years},
+    {0, 600, Style::Years},
+    {0, 1200, Style::Years},
+    {0, 2400, Style::Years},
+    {0, 6000, Style::Years},
+    {0, 12000, Style::Years},
+    {0, 24000, Style::Years},
+    {0, 60000, Style::Years},
+    {0, 120000, Style::Years},
 };
 
 double Length(const Step& step) {
@@ -103,12 +122,16 @@ struct LabelParts {
 LabelParts MakeLabel(const DateParts& p, Style style) {
   switch (style) {
     case Style::Seconds:
-      return {Format("%02d:%02d:%02d", p.hour, p.minute, p.second), Format("%d/%d", p.month, p.day)};
+      return {Format("%02d:%02d:%02d", p.hour, p.minute, p.second),
+              Format("%d/%d", p.month, p.day)};
     case Style::Minutes:
       return {Format("%02d:%02d", p.hour, p.minute), Format("%d/%d", p.month, p.day)};
-    case Style::Days: return {Format("%d/%d", p.month, p.day), Format("%d", p.year, 0)};
-    case Style::Months: return {Format("%d/%d", p.month, p.year), {}};
-    case Style::Years: return {Format("%d", p.year, 0), {}};
+    case Style::Days:
+      return {Format("%d/%d", p.month, p.day), Format("%d", p.year, 0)};
+    case Style::Months:
+      return {Format("%d/%d", p.month, p.year), {}};
+    case Style::Years:
+      return {Format("%d", p.year, 0), {}};
   }
   return {};
 }

@@ -3,9 +3,9 @@
 
 #include <optional>
 
+#include "parts/render/LinearTime.h"
 #include "platform/DateRange.h"
 #include "platform/Variant.h"
-#include "parts/render/LinearTime.h"
 
 namespace velkor::sim {
 

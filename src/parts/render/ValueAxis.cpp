@@ -110,12 +110,12 @@ std::string ValueAxis::Label(double value) const {
   std::to_chars_result result;
   if (scientific_) {
     const int digits = std::clamp(DecimalExponent(value) - DecimalExponent(step_), 0, kMaxDigits);
-    result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
-                           digits);
+    result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits);
   } else {
     const int decimals = std::clamp(-DecimalExponent(step_), 0, kMaxDigits);
-    result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
-                           decimals);
+    result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
   }
   return std::string(buffer, result.ptr);
 }

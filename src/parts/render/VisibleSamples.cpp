@@ -19,8 +19,8 @@ double Interpolate(const TracePoint& a, const TracePoint& b, double time) {
 }
 
 // The crossing of the segment from `before` to `after` at `time`.
-std::optional<TracePoint> Crossing(const TracePoint* before, const TracePoint* after,
-                                   double time, bool stepped) {
+std::optional<TracePoint> Crossing(const TracePoint* before, const TracePoint* after, double time,
+                                   bool stepped) {
   if (before == nullptr || !HasValue(*before)) return std::nullopt;
   if (stepped) return TracePoint{time, before->value, 0};
   if (after == nullptr || !HasValue(*after)) return std::nullopt;

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/Conversions.h"
-#include "platform/VbString.h"
 #include "parts/time/DayCount.h"
 #include "parts/time/TimeTokens.h"
+#include "platform/Conversions.h"
+#include "platform/VbString.h"
 
 namespace velkor::sim::timetext {
 

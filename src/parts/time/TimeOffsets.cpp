@@ -13,12 +13,18 @@ namespace {
 std::optional<double> UnitDays(std::string_view unit) {
   if (unit.size() != 1) return std::nullopt;
   switch (unit[0] | 0x20) {  // ASCII lower case
-    case 's': return 1.0 / 86400.0;
-    case 'm': return 1.0 / 1440.0;
-    case 'h': return 1.0 / 24.0;
-    case 'd': return 1.0;
-    case 'w': return 7.0;
-    default: return std::nullopt;
+    case 's':
+      return 1.0 / 86400.0;
+    case 'm':
+      return 1.0 / 1440.0;
+    case 'h':
+      return 1.0 / 24.0;
+    case 'd':
+      return 1.0;
+    case 'w':
+      return 7.0;
+    default:
+      return std::nullopt;
   }
 }
 

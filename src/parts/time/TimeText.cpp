@@ -2,14 +2,14 @@
 
 #include <string_view>
 
-#include "platform/Conversions.h"
-#include "platform/DateRange.h"
-#include "platform/VbError.h"
 #include "parts/time/DayCount.h"
 #include "parts/time/TimeAnchor.h"
 #include "parts/time/TimeOffsets.h"
 #include "parts/time/TimeTextError.h"
 #include "parts/time/TimeTokens.h"
+#include "platform/Conversions.h"
+#include "platform/DateRange.h"
+#include "platform/VbError.h"
 
 namespace velkor::sim {
 

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace velkor::os {
 
@@ -14,6 +15,12 @@ inline constexpr std::int32_t kMbIconStop = 16, kMbIconQuestion = 32, kMbIconExc
 // Results.
 inline constexpr std::int32_t kIdOk = 1, kIdCancel = 2, kIdAbort = 3, kIdRetry = 4, kIdIgnore = 5,
                               kIdYes = 6, kIdNo = 7;
+
+// The results of the buttons that style `type` shows, left to right.
+std::vector<std::int32_t> ButtonResults(std::int32_t type);
+// The result of the default button: the first, or the one picked by the
+// default-button bits 0x100/0x200/0x300 when the box has that many buttons.
+std::int32_t DefaultButtonResult(std::int32_t type);
 
 class MessageBox {
  public:

@@ -1,8 +1,8 @@
 #include "standins/components/ArchiveSource.h"
 
-#include "standins/VirtualNow.h"
 #include "parts/archive/DemoArchive.h"
 #include "parts/archive/DemoArchiveCache.h"
+#include "standins/VirtualNow.h"
 
 namespace velkor::sim {
 

@@ -1,8 +1,8 @@
 #include "standins/components/DataControlCore.h"
 
 #include "standins/components/library/BagFields.h"
-#include "standins/components/library/SimDataObject.h"
 #include "standins/components/library/QuerySpecPersistence.h"
+#include "standins/components/library/SimDataObject.h"
 
 namespace velkor::sim {
 

@@ -11,8 +11,8 @@
 #include "platform/host/ControlSite.h"
 #include "platform/host/PropertyBag.h"
 #include "standins/components/DataFeed.h"
-#include "standins/components/library/SimQueryObject.h"
 #include "standins/components/library/QuerySpecStore.h"
+#include "standins/components/library/SimQueryObject.h"
 
 namespace velkor::sim {
 

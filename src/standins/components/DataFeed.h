@@ -1,15 +1,15 @@
 // DataFeed: how the stand-in chart reads a stand-in data control. Both data
 // controls implement it next to their component interface; the chart finds
 // a data source by OLE object name on any sheet of its workbook and casts
-// the object to DataFeed. Nothing outside src/sim/ sees this interface.
+// the object to DataFeed. Nothing outside the stand-ins sees this interface.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "parts/render/TrendPicture.h"
 #include "platform/Event.h"
 #include "platform/Variant.h"
-#include "parts/render/TrendPicture.h"
 
 namespace velkor::sim {
 

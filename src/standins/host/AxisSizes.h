@@ -17,7 +17,9 @@ class AxisSizes {
   // The sum of the sizes before `index` (the position of its leading edge).
   double Offset(std::int32_t index) const;
   // The sum of the sizes from `first` to `last`, inclusive.
-  double Span(std::int32_t first, std::int32_t last) const { return Offset(last + 1) - Offset(first); }
+  double Span(std::int32_t first, std::int32_t last) const {
+    return Offset(last + 1) - Offset(first);
+  }
   const std::map<std::int32_t, double>& Custom() const { return custom_; }
 
  private:

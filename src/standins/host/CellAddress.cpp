@@ -8,9 +8,15 @@ namespace velkor::sim {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool IsLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+char Upper(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 // A left-to-right reader over the text of one reference.
 class Cursor {
@@ -152,7 +158,9 @@ std::string ColumnLetters(std::int32_t column) {
   return letters;
 }
 
-std::optional<AreaRef> ParseA1(std::string_view text) { return ReadArea(text, ReadA1Corner); }
+std::optional<AreaRef> ParseA1(std::string_view text) {
+  return ReadArea(text, ReadA1Corner);
+}
 
 std::optional<AreaRef> ParseR1C1(std::string_view text, std::int32_t baseRow,
                                  std::int32_t baseColumn) {

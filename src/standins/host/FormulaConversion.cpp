@@ -13,7 +13,9 @@ namespace velkor::sim {
 
 namespace {
 
-bool IsStyle(std::int32_t style) { return style == host::kXlA1 || style == host::kXlR1C1; }
+bool IsStyle(std::int32_t style) {
+  return style == host::kXlA1 || style == host::kXlR1C1;
+}
 
 // The part before the reference that conversion keeps as it is: "=" and a
 // sheet prefix up to the last "!".
@@ -38,11 +40,11 @@ Variant ConvertReferenceStyle(const Variant& formula, std::int32_t fromStyle, st
     return kNotAReference;
   const std::string text = CStr(formula);
   const std::size_t prefix = PrefixLength(text);
-  auto ref = Parse(std::string_view(text).substr(prefix), fromStyle == host::kXlR1C1, baseRow,
-                   baseColumn);
+  auto ref =
+      Parse(std::string_view(text).substr(prefix), fromStyle == host::kXlR1C1, baseRow, baseColumn);
   if (!ref) return kNotAReference;
-  std::string converted = toStyle == host::kXlR1C1 ? FormatR1C1(*ref, baseRow, baseColumn)
-                                                   : FormatA1(*ref);
+  std::string converted =
+      toStyle == host::kXlR1C1 ? FormatR1C1(*ref, baseRow, baseColumn) : FormatA1(*ref);
   return text.substr(0, prefix) + converted;
 }
 

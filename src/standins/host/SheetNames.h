@@ -11,6 +11,7 @@ namespace velkor::sim {
 bool IsValidSheetName(std::string_view name);
 
 // prefix + the smallest N >= 1 for which `taken` is false ("Sheet4").
-std::string FirstFreeName(std::string_view prefix, const std::function<bool(const std::string&)>& taken);
+std::string FirstFreeName(std::string_view prefix,
+                          const std::function<bool(const std::string&)>& taken);
 
 }  // namespace velkor::sim

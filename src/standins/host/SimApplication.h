@@ -15,8 +15,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/host/Application.h"
 #include "os/linux/AtomicFile.h"
+#include "platform/host/Application.h"
 #include "standins/host/VirtualClock.h"
 
 namespace velkor::sim {

@@ -6,8 +6,8 @@
 
 namespace velkor::sim {
 
-SimControlSite::SimControlSite(std::weak_ptr<SimOLEObject> frame,
-                               std::weak_ptr<SimApplication> app, std::int32_t windowHandle)
+SimControlSite::SimControlSite(std::weak_ptr<SimOLEObject> frame, std::weak_ptr<SimApplication> app,
+                               std::int32_t windowHandle)
     : frame_(std::move(frame)), app_(std::move(app)), windowHandle_(windowHandle) {}
 
 bool SimControlSite::AmbientUserMode() const {

@@ -10,7 +10,9 @@ namespace velkor::sim {
 
 namespace {
 
-bool Storable(const Variant& v) { return !(v.IsObject() || v.IsArray() || v.IsMissing()); }
+bool Storable(const Variant& v) {
+  return !(v.IsObject() || v.IsArray() || v.IsMissing());
+}
 
 // Values the runtime cannot compare (an object default, say) are different.
 bool EqualsDefault(const Variant& value, const Variant& defaultValue) {

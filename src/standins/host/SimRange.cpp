@@ -42,7 +42,9 @@ std::int32_t SimRange::Count() const {
   return static_cast<std::int32_t>(area_.CellCount());
 }
 
-host::RangePtr SimRange::Cells() { return sheet_->RangeAt(area_); }
+host::RangePtr SimRange::Cells() {
+  return sheet_->RangeAt(area_);
+}
 
 host::RangePtr SimRange::Cells(std::int32_t row, std::int32_t column) {
   const std::int64_t r = std::int64_t{area_.top} + row - 1;
@@ -76,11 +78,21 @@ void SimRange::SetValue(const Variant& value) {
   if (app && app->EnableEvents()) app->SheetChange.Raise(sheet_, sheet_->RangeAt(area_));
 }
 
-double SimRange::Top() const { return sheet_->Rows().Offset(area_.top); }
-double SimRange::Left() const { return sheet_->Columns().Offset(area_.left); }
-double SimRange::Width() const { return sheet_->Columns().Span(area_.left, area_.right); }
-double SimRange::Height() const { return sheet_->Rows().Span(area_.top, area_.bottom); }
+double SimRange::Top() const {
+  return sheet_->Rows().Offset(area_.top);
+}
+double SimRange::Left() const {
+  return sheet_->Columns().Offset(area_.left);
+}
+double SimRange::Width() const {
+  return sheet_->Columns().Span(area_.left, area_.right);
+}
+double SimRange::Height() const {
+  return sheet_->Rows().Span(area_.top, area_.bottom);
+}
 
-host::WorksheetPtr SimRange::Worksheet() { return sheet_; }
+host::WorksheetPtr SimRange::Worksheet() {
+  return sheet_;
+}
 
 }  // namespace velkor::sim

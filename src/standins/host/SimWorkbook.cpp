@@ -15,7 +15,9 @@ namespace velkor::sim {
 SimWorkbook::SimWorkbook(std::weak_ptr<SimApplication> app, std::string name)
     : app_(std::move(app)), name_(std::move(name)) {}
 
-std::shared_ptr<SimApplication> SimWorkbook::App() const { return closed_ ? nullptr : app_.lock(); }
+std::shared_ptr<SimApplication> SimWorkbook::App() const {
+  return closed_ ? nullptr : app_.lock();
+}
 
 std::shared_ptr<SimWorkbook> SimWorkbook::Self() {
   return std::static_pointer_cast<SimWorkbook>(shared_from_this());
@@ -30,9 +32,13 @@ host::WorksheetsPtr SimWorkbook::Worksheets() {
   return std::make_shared<SimWorksheets>(Self());
 }
 
-host::WorksheetPtr SimWorkbook::ActiveSheet() { return ActiveSimSheet(); }
+host::WorksheetPtr SimWorkbook::ActiveSheet() {
+  return ActiveSimSheet();
+}
 
-host::ApplicationPtr SimWorkbook::Application() { return App(); }
+host::ApplicationPtr SimWorkbook::Application() {
+  return App();
+}
 
 void SimWorkbook::Activate() {
   RequireOpen();

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
+#include "parts/time/IsoDate.h"
 #include "platform/ErrorNumbers.h"
 #include "standins/host/FileFormatError.h"
-#include "parts/time/IsoDate.h"
 
 namespace velkor::sim {
 
@@ -17,8 +17,7 @@ Json Tagged(const char* tag, Json value) {
   return out;
 }
 
-std::int64_t WholeNumber(const Json& j, const std::string& path, std::int64_t lo,
-                         std::int64_t hi) {
+std::int64_t WholeNumber(const Json& j, const std::string& path, std::int64_t lo, std::int64_t hi) {
   if (!j.is_number_integer()) throw FileFormatError(path, "expected a whole number");
   auto v = j.get<std::int64_t>();
   if (j.is_number_unsigned() && j.get<std::uint64_t>() > static_cast<std::uint64_t>(hi))
@@ -33,12 +32,11 @@ Variant DecodeTagged(const Json& j, const std::string& path) {
   const std::string tag = first.key();
   const Json& value = first.value();
   const std::string at = path + "/" + tag;
-  if (tag == "long")
-    return static_cast<std::int32_t>(WholeNumber(value, at, INT32_MIN, INT32_MAX));
+  if (tag == "long") return static_cast<std::int32_t>(WholeNumber(value, at, INT32_MIN, INT32_MAX));
   if (tag == "integer")
     return static_cast<std::int16_t>(WholeNumber(value, at, INT16_MIN, INT16_MAX));
-  if (tag == "error") return ErrorValue{static_cast<std::int32_t>(
-                          WholeNumber(value, at, INT32_MIN, INT32_MAX))};
+  if (tag == "error")
+    return ErrorValue{static_cast<std::int32_t>(WholeNumber(value, at, INT32_MIN, INT32_MAX))};
   if (tag == "date") {
     auto date = value.is_string() ? ParseIsoDate(value.get<std::string>()) : std::nullopt;
     if (!date) throw FileFormatError(at, "expected a date as \"YYYY-MM-DDTHH:MM:SS\"");

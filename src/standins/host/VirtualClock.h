@@ -15,7 +15,9 @@ class SimTimer;
 
 class VirtualClock : public std::enable_shared_from_this<VirtualClock> {
  public:
-  static std::shared_ptr<VirtualClock> Create() { return std::shared_ptr<VirtualClock>(new VirtualClock); }
+  static std::shared_ptr<VirtualClock> Create() {
+    return std::shared_ptr<VirtualClock>(new VirtualClock);
+  }
 
   // Milliseconds since the clock was created.
   std::int64_t Now() const { return now_; }

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "os/linux/AtomicFile.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/VbError.h"
-#include "os/linux/AtomicFile.h"
 #include "standins/host/FileFormatError.h"
 #include "standins/host/SimApplication.h"
 #include "standins/host/SimOLEObject.h"

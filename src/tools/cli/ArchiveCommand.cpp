@@ -8,15 +8,15 @@
 #include <memory>
 #include <string>
 
+#include "parts/csv/ArchiveCsv.h"
+#include "parts/time/IsoDate.h"
+#include "platform/VbError.h"
+#include "standins/VirtualNow.h"
 #include "tools/cli/ArchiveOption.h"
 #include "tools/cli/CliFiles.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/SessionOptions.h"
 #include "tools/cli/TextTable.h"
-#include "platform/VbError.h"
-#include "standins/VirtualNow.h"
-#include "parts/csv/ArchiveCsv.h"
-#include "parts/time/IsoDate.h"
 
 namespace velkor::cli {
 

@@ -10,11 +10,11 @@
 #include <memory>
 #include <string>
 
-#include "tools/cli/CliFiles.h"
-#include "tools/cli/ProgressBar.h"
-#include "platform/VbError.h"
 #include "parts/csv/ArchiveCsv.h"
 #include "parts/csv/ArchiveImport.h"
+#include "platform/VbError.h"
+#include "tools/cli/CliFiles.h"
+#include "tools/cli/ProgressBar.h"
 
 namespace velkor::cli {
 

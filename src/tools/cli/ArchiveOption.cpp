@@ -1,9 +1,9 @@
 #include "tools/cli/ArchiveOption.h"
 
-#include "tools/cli/CliFiles.h"
-#include "platform/VbError.h"
 #include "parts/archive/DemoArchive.h"
 #include "parts/archive/DemoArchiveCache.h"
+#include "platform/VbError.h"
+#include "tools/cli/CliFiles.h"
 
 namespace velkor::cli {
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "platform/Variant.h"
 #include "parts/archive/ArchiveStore.h"
+#include "platform/Variant.h"
 
 namespace velkor::cli {
 

@@ -6,12 +6,12 @@
 #include <memory>
 #include <string>
 
+#include "standins/host/FileFormatError.h"
 #include "tools/cli/CliFiles.h"
 #include "tools/cli/Commands.h"
 #include "tools/demo/DemoReport.h"
 #include "tools/demo/DemoRun.h"
 #include "tools/demo/DemoScript.h"
-#include "standins/host/FileFormatError.h"
 
 namespace velkor::cli {
 

@@ -8,14 +8,14 @@
 #include <memory>
 #include <string>
 
-#include "tools/cli/CliFiles.h"
-#include "tools/cli/Commands.h"
-#include "tools/cli/TextTable.h"
 #include "platform/VbString.h"
 #include "standins/SimServices.h"
 #include "standins/host/FileFormatError.h"
 #include "standins/host/VariantJson.h"
 #include "standins/host/WorkbookJson.h"
+#include "tools/cli/CliFiles.h"
+#include "tools/cli/Commands.h"
+#include "tools/cli/TextTable.h"
 #include "tools/examine/WorkbookExamination.h"
 
 namespace velkor::cli {

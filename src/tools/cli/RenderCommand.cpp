@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "tools/cli/CliFiles.h"
-#include "tools/cli/Commands.h"
-#include "tools/cli/SessionOptions.h"
 #include "control/components/ProgIds.h"
 #include "platform/VbError.h"
 #include "platform/VbString.h"
 #include "standins/SimServices.h"
 #include "standins/VirtualNow.h"
 #include "standins/host/FileFormatError.h"
+#include "tools/cli/CliFiles.h"
+#include "tools/cli/Commands.h"
+#include "tools/cli/SessionOptions.h"
 #include "tools/scenario/ScenarioSession.h"
 #include "tools/scenario/ScenarioSteps.h"
 

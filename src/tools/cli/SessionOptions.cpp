@@ -4,11 +4,11 @@
 
 #include <filesystem>
 
-#include "tools/cli/CliFiles.h"
-#include "platform/VbError.h"
-#include "standins/VirtualNow.h"
 #include "parts/csv/ArchiveCsv.h"
 #include "parts/time/TimeText.h"
+#include "platform/VbError.h"
+#include "standins/VirtualNow.h"
+#include "tools/cli/CliFiles.h"
 
 namespace velkor::cli {
 

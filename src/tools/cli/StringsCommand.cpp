@@ -6,12 +6,12 @@
 #include <memory>
 #include <string>
 
-#include "tools/cli/Commands.h"
 #include "platform/VbError.h"
 #include "standins/SimServices.h"
 #include "support/Language.h"
 #include "support/StringTable.h"
 #include "support/TextEscape.h"
+#include "tools/cli/Commands.h"
 
 namespace velkor::cli {
 

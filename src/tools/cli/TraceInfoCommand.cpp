@@ -15,12 +15,12 @@
 #include <string>
 #include <vector>
 
-#include "tools/cli/Commands.h"
-#include "tools/cli/TextTable.h"
 #include "model/TraceFields.h"
 #include "model/TraceInfoXml.h"
 #include "model/Traces.h"
 #include "standins/SimServices.h"
+#include "tools/cli/Commands.h"
+#include "tools/cli/TextTable.h"
 
 namespace velkor::cli {
 

@@ -3,9 +3,9 @@
 #include <sstream>
 #include <string>
 
+#include "parts/time/IsoDate.h"
 #include "tools/demo/DemoScript.h"
 #include "tools/demo/HtmlText.h"
-#include "parts/time/IsoDate.h"
 
 namespace velkor::sim::demo {
 

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "standins/SimServices.h"
-#include "tools/demo/DemoScript.h"
 #include "os/linux/AtomicFile.h"
+#include "standins/SimServices.h"
 #include "standins/host/FileFormatError.h"
 #include "standins/host/WorkbookJson.h"
+#include "tools/demo/DemoScript.h"
 #include "tools/scenario/Scenario.h"
 #include "tools/scenario/ScenarioSession.h"
 #include "tools/scenario/ScenarioSteps.h"

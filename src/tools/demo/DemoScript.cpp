@@ -1,7 +1,7 @@
 #include "tools/demo/DemoScript.h"
 
-#include "tools/demo/DemoWorkbook.h"
 #include "parts/time/IsoDate.h"
+#include "tools/demo/DemoWorkbook.h"
 
 namespace velkor::sim::demo {
 

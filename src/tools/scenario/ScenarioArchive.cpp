@@ -7,9 +7,9 @@
 
 #include "parts/archive/DemoArchive.h"
 #include "parts/archive/DemoArchiveCache.h"
+#include "parts/time/IsoDate.h"
 #include "standins/components/ArchiveSource.h"
 #include "standins/host/FileFormatError.h"
-#include "parts/time/IsoDate.h"
 #include "standins/host/JsonFields.h"
 
 namespace velkor::sim::scenario {

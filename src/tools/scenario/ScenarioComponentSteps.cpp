@@ -4,13 +4,13 @@
 #include <array>
 
 #include "control/components/TrendChart.h"
-#include "platform/ErrorNumbers.h"
-#include "standins/components/ChartView.h"
 #include "os/linux/AtomicFile.h"
+#include "parts/render/RenderSvg.h"
+#include "platform/ErrorNumbers.h"
+#include "standins/TagSearchDialog.h"
+#include "standins/components/ChartView.h"
 #include "standins/host/FileFormatError.h"
 #include "standins/host/JsonFields.h"
-#include "standins/TagSearchDialog.h"
-#include "parts/render/RenderSvg.h"
 #include "tools/scenario/ScenarioSession.h"
 #include "tools/scenario/ScenarioSteps.h"
 

@@ -5,8 +5,8 @@
 #include <system_error>
 
 #include "os/linux/AtomicFile.h"
-#include "standins/host/FileFormatError.h"
 #include "parts/time/IsoDate.h"
+#include "standins/host/FileFormatError.h"
 #include "standins/host/JsonFields.h"
 #include "tools/scenario/Scenario.h"
 #include "tools/scenario/ScenarioArchive.h"

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/VbError.h"
 #include "parts/archive/ArchiveSql.h"
 #include "parts/archive/ArchiveStore.h"
 #include "parts/archive/Sqlite.h"
+#include "platform/VbError.h"
 #include "unit/archive/ArchiveTestFiles.h"
 
 namespace velkor::sim {
@@ -66,7 +66,8 @@ TEST(ArchiveFile, FilesThatHoldNoArchiveAreRefusedByName) {
     std::int32_t number;
     std::string reason;
   };
-  const auto text = folder.Write("text.db", "this is not a database, just some text to fill a page");
+  const auto text =
+      folder.Write("text.db", "this is not a database, just some text to fill a page");
   const auto empty = folder.Write("empty.db", "");
   const auto foreign = folder / "foreign.db";
   MakeDatabase(foreign, "CREATE TABLE things (x)");

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/VbError.h"
 #include "parts/archive/ArchiveStore.h"
+#include "platform/VbError.h"
 #include "unit/archive/ArchiveTestFiles.h"
 
 namespace velkor::sim {
@@ -43,14 +43,10 @@ TEST_F(TenSamples, RangeReadsIncludeBothBounds) {
   };
   const double eps = 1e-9;
   const std::vector<Row> rows{
-      {At(2), At(5), {2, 3, 4, 5}},
-      {At(2) + eps, At(5) - eps, {3, 4}},
-      {At(4), At(4), {4}},
-      {At(5), At(2), {}},
-      {At(9), At(100), {9}},
-      {At(-5), At(0), {0}},
-      {At(-5), At(-1), {}},
-      {At(10), At(20), {}},
+      {At(2), At(5), {2, 3, 4, 5}}, {At(2) + eps, At(5) - eps, {3, 4}},
+      {At(4), At(4), {4}},          {At(5), At(2), {}},
+      {At(9), At(100), {9}},        {At(-5), At(0), {0}},
+      {At(-5), At(-1), {}},         {At(10), At(20), {}},
   };
   for (const auto& row : rows) {
     const auto samples = store.ReadRange(point, DateValue{row.from}, DateValue{row.to});

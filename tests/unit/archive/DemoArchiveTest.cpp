@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/VbError.h"
 #include "parts/archive/DemoArchive.h"
 #include "parts/archive/DemoArchiveCache.h"
+#include "platform/VbError.h"
 #include "unit/archive/ArchiveTestFiles.h"
 
 namespace velkor::sim {
@@ -26,7 +26,8 @@ std::vector<Sample> All(const ArchiveStore& store, std::string_view tag) {
 bool SameSamples(const std::vector<Sample>& a, const std::vector<Sample>& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    const bool sameValue = a[i].value == b[i].value || (std::isnan(a[i].value) && std::isnan(b[i].value));
+    const bool sameValue =
+        a[i].value == b[i].value || (std::isnan(a[i].value) && std::isnan(b[i].value));
     if (a[i].time != b[i].time || !sameValue || a[i].status != b[i].status) return false;
   }
   return true;
@@ -123,7 +124,8 @@ TEST(DemoArchive, TheDefaultCacheFollowsXdgCacheHome) {
   const char* saved = std::getenv("XDG_CACHE_HOME");
   const std::string restore = saved ? saved : "";
   setenv("XDG_CACHE_HOME", "/var/cache-test", 1);
-  EXPECT_EQ(DefaultDemoArchivePath(), std::filesystem::path("/var/cache-test/velkor/demo-archive.db"));
+  EXPECT_EQ(DefaultDemoArchivePath(),
+            std::filesystem::path("/var/cache-test/velkor/demo-archive.db"));
   setenv("XDG_CACHE_HOME", "relative", 1);
   const auto fallback = DefaultDemoArchivePath();
   if (fallback) {

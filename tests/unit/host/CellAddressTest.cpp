@@ -34,9 +34,10 @@ TEST(CellAddressTest, ParsesA1CellsAndAreasWithOrWithoutDollars) {
 }
 
 TEST(CellAddressTest, RejectsTextThatIsNoA1Address) {
-  for (const char* text : {"", "A0", "XFE1", "A1048577", "R0C1", "R1C1", "1A", "A", "1", "$", "A1:",
-                           ":A1", "A1:B", "A 1", " A1", "A1 ", "AAAA1", "A-1", "A1:B2:C3",
-                           "A99999999999", "A1,B2", "Sheet1!A1"})
+  for (const char* text :
+       {"",      "A0",  "XFE1",     "A1048577",     "R0C1",  "R1C1",     "1A",  "A",
+        "1",     "$",   "A1:",      ":A1",          "A1:B",  "A 1",      " A1", "A1 ",
+        "AAAA1", "A-1", "A1:B2:C3", "A99999999999", "A1,B2", "Sheet1!A1"})
     EXPECT_FALSE(ParseA1(text)) << text;
 }
 
@@ -54,9 +55,9 @@ struct R1C1Case {
 
 TEST(CellAddressTest, ParsesR1C1AgainstABaseCell) {
   const R1C1Case cases[] = {
-      {"R2C3", "$C$2"},          {"r5c2:r6c3", "$B$5:$C$6"}, {"R[1]C[-1]", "A3"},
-      {"RC", "B2"},              {"R1C[1]", "C$1"},          {"R[-1]C1", "$A1"},
-      {"R2015C1", "$A$2015"},    {"R[+2]C", "B4"},           {"R1C1:R[1]C[1]", "$A$1:C3"},
+      {"R2C3", "$C$2"},       {"r5c2:r6c3", "$B$5:$C$6"}, {"R[1]C[-1]", "A3"},
+      {"RC", "B2"},           {"R1C[1]", "C$1"},          {"R[-1]C1", "$A1"},
+      {"R2015C1", "$A$2015"}, {"R[+2]C", "B4"},           {"R1C1:R[1]C[1]", "$A$1:C3"},
   };
   for (const auto& c : cases) {
     auto ref = ParseR1C1(c.text, 2, 2);
@@ -67,8 +68,8 @@ TEST(CellAddressTest, ParsesR1C1AgainstABaseCell) {
 
 TEST(CellAddressTest, FormatsR1C1WithOffsetsForRelativeParts) {
   const std::pair<const char*, const char*> cases[] = {
-      {"$C$2", "R2C3"}, {"A3", "R[1]C[-1]"}, {"B2", "RC"}, {"C$1", "R1C[1]"},
-      {"$B$5:$C$6", "R5C2:R6C3"},
+      {"$C$2", "R2C3"},  {"A3", "R[1]C[-1]"},        {"B2", "RC"},
+      {"C$1", "R1C[1]"}, {"$B$5:$C$6", "R5C2:R6C3"},
   };
   for (const auto& [a1, r1c1] : cases) EXPECT_EQ(FormatR1C1(*ParseA1(a1), 2, 2), r1c1) << a1;
 }

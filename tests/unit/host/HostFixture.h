@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "os/linux/ObjectRegistry.h"
 #include "platform/host/EmbeddedControl.h"
 #include "platform/os/OsServices.h"
-#include "os/linux/ObjectRegistry.h"
 #include "standins/host/HostDriver.h"
 #include "standins/host/SimApplication.h"
 #include "standins/host/SimPropertyBag.h"

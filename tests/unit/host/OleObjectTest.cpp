@@ -39,9 +39,8 @@ TEST_F(OleObjectTest, NewObjectsGetUniqueDefaultNamesAndTheirGeometry) {
 TEST_F(OleObjectTest, MissingGeometryStartsAtTheActiveCell) {
   NewBook();
   driver.Activate("Sheet1!C3");
-  auto frame = app->ActiveSheet()->OLEObjects()->Add(kPlainProgId, Variant::Missing(),
-                                                     Variant::Missing(), Variant(50.0),
-                                                     Variant::Missing());
+  auto frame = app->ActiveSheet()->OLEObjects()->Add(
+      kPlainProgId, Variant::Missing(), Variant::Missing(), Variant(50.0), Variant::Missing());
   EXPECT_DOUBLE_EQ(frame->Left(), 96.0);
   EXPECT_DOUBLE_EQ(frame->Top(), 30.0);
   EXPECT_DOUBLE_EQ(frame->Width(), 50.0);
@@ -89,8 +88,7 @@ TEST_F(OleObjectTest, ContainerCallsComeInTheHostsOrder) {
   NewBook();
   auto frame = AddRecorder(*app->ActiveSheet());
   auto control = ControlOf(frame);
-  EXPECT_EQ(control->calls,
-            (std::vector<std::string>{"SetSite", "Initialize", "Resize", "Show"}));
+  EXPECT_EQ(control->calls, (std::vector<std::string>{"SetSite", "Initialize", "Resize", "Show"}));
   frame->SetWidth(300.0);  // unchanged: no resize
   frame->SetTop(50.0);
   frame->SetHeight(10.0);
@@ -115,7 +113,8 @@ TEST_F(OleObjectTest, SiteOffersNameParentUserModeHandleAndDirtyNotification) {
   EXPECT_FALSE(site->AmbientUserMode());
   EXPECT_NE(site->WindowHandle(), 0);
   EXPECT_EQ(site->WindowHandle(), site->WindowHandle());
-  EXPECT_NE(site->WindowHandle(), ControlOf(AddRecorder(*app->ActiveSheet()))->site->WindowHandle());
+  EXPECT_NE(site->WindowHandle(),
+            ControlOf(AddRecorder(*app->ActiveSheet()))->site->WindowHandle());
   book->SetDirty(false);
   site->PropertyChanged("TraceInfo");
   EXPECT_TRUE(book->Dirty());

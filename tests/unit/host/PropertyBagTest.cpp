@@ -35,7 +35,8 @@ TEST(PropertyBagTest, AValueEqualToItsDefaultIsNotWritten) {
 
 TEST(PropertyBagTest, AnAbsentKeyReadsAsTheDefaultOfTheRead) {
   SimPropertyBag bag;
-  bag.WriteProperty("WizardControlName", Variant("ExcelTrendWizard1"), Variant("ExcelTrendWizard1"));
+  bag.WriteProperty("WizardControlName", Variant("ExcelTrendWizard1"),
+                    Variant("ExcelTrendWizard1"));
   EXPECT_EQ(bag.ReadProperty("WizardControlName", Variant("ExcelTrendwizard1")).AsString(),
             "ExcelTrendwizard1");
   bag.WriteProperty("TrendName", Variant("ZaltTrend1_Sheet1"), Variant(""));

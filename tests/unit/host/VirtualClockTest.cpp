@@ -73,8 +73,8 @@ using ControlTimerTest = HostFixture;
 TEST_F(ControlTimerTest, SiteTimersRunOnTheHostsClockUntilTheControlIsDeleted) {
   NewBook();
   auto sheet = app->ActiveSheet();
-  auto frame = sheet->OLEObjects()->Add(kRecorderProgId, Variant(0.0), Variant(0.0),
-                                        Variant(10.0), Variant(10.0));
+  auto frame = sheet->OLEObjects()->Add(kRecorderProgId, Variant(0.0), Variant(0.0), Variant(10.0),
+                                        Variant(10.0));
   auto timer = ControlOf(frame)->site->CreateTimer();
   int ticks = 0;
   timer->OnTick = [&] {

@@ -3,9 +3,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "os/linux/AtomicFile.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/host/HostModel.h"
-#include "os/linux/AtomicFile.h"
 #include "standins/host/SimWorkbook.h"
 #include "standins/host/SimWorksheet.h"
 #include "unit/host/HostFixture.h"
@@ -122,7 +122,8 @@ TEST_F(WorkbookFileTest, OpenRaisesWorkbookOpenAndSecondOpenOfTheSameFileReusesI
   driver.Save("Book1", folder.File("a.json"));
   driver.Close("a.json");
   std::vector<std::string> opened;
-  Connection c = app->WorkbookOpen.Connect([&](host::WorkbookPtr wb) { opened.push_back(wb->Name()); });
+  Connection c =
+      app->WorkbookOpen.Connect([&](host::WorkbookPtr wb) { opened.push_back(wb->Name()); });
   auto first = app->Workbooks()->Open(folder.File("a.json"));
   auto second = app->Workbooks()->Open(folder.File("a.json"));
   EXPECT_EQ(first, second);

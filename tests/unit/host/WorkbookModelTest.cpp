@@ -36,7 +36,8 @@ TEST_F(WorkbookModelTest, NewWorkbooksAreNumberedAndFoundByNameIgnoringCase) {
 TEST_F(WorkbookModelTest, LoadedAndCreatedSheetsHaveCodeNames) {
   auto book = NewBook();
   EXPECT_EQ(SheetNames(*book), (std::vector<std::string>{"Sheet1", "Sheet2", "Sheet3"}));
-  for (const auto& sheet : book->Worksheets()->Enumerate()) EXPECT_EQ(sheet->CodeName(), sheet->Name());
+  for (const auto& sheet : book->Worksheets()->Enumerate())
+    EXPECT_EQ(sheet->CodeName(), sheet->Name());
 }
 
 TEST_F(WorkbookModelTest, AddedSheetGoesBeforeTheActiveOneWithTheFirstFreeName) {
@@ -65,8 +66,9 @@ TEST_F(WorkbookModelTest, AddedSheetGetsACodeNameWithItsFirstObject) {
 TEST_F(WorkbookModelTest, SheetNamesMustBeValidAndUnique) {
   auto book = NewBook();
   auto sheet = book->Worksheets()->Item(Variant("Sheet1"));
-  for (const char* bad : {"", "sheet2", "a/b", "a[1]", "x:y", "'quoted", "1234567890123456789012345678901"
-                                                                          "2"})
+  for (const char* bad : {"", "sheet2", "a/b", "a[1]", "x:y", "'quoted",
+                          "1234567890123456789012345678901"
+                          "2"})
     EXPECT_EQ(RaisedNumber([&] { sheet->SetName(bad); }), err::kAppDefined) << bad;
   sheet->SetName("Übersicht 2026");
   EXPECT_EQ(book->Worksheets()->Item(Variant("übersicht 2026")), sheet);
@@ -196,7 +198,8 @@ TEST_F(WorkbookModelTest, ConvertFormulaTurnsR1C1ReferencesIntoA1) {
   };
   for (const auto& [in, out] : cases) {
     Variant got = app->ConvertFormula(in, host::kXlR1C1, host::kXlA1);
-    ASSERT_EQ(got.type(), out.type()) << in.TypeName() << " " << (in.IsString() ? in.AsString() : "");
+    ASSERT_EQ(got.type(), out.type())
+        << in.TypeName() << " " << (in.IsString() ? in.AsString() : "");
     if (out.IsString()) {
       EXPECT_EQ(got.AsString(), out.AsString());
     }
@@ -215,7 +218,8 @@ TEST_F(WorkbookModelTest, RunCallsRegisteredMacrosUnlessACellIsBeingEdited) {
     seen.assign(args.begin(), args.end());
     return Variant(true);
   });
-  EXPECT_TRUE(app->Run("showwizard", {Variant("ExcelTrendWizard1"), Variant(std::int32_t{4})}).AsBool());
+  EXPECT_TRUE(
+      app->Run("showwizard", {Variant("ExcelTrendWizard1"), Variant(std::int32_t{4})}).AsBool());
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_EQ(seen[1].AsLong(), 4);
   EXPECT_EQ(RaisedNumber([&] { app->Run("Other", {}); }), err::kAppDefined);

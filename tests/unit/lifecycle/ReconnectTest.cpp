@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "control/Globals.h"
+#include "model/Globals.h"
 #include "platform/host/HostModel.h"
 #include "trend/InsertTrend.h"
 #include "trend/QuerySpecs.h"

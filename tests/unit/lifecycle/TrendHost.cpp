@@ -1,8 +1,8 @@
 #include "unit/lifecycle/TrendHost.h"
 
-#include "control/Globals.h"
-#include "platform/host/HostModel.h"
+#include "model/Globals.h"
 #include "os/linux/OsPaths.h"
+#include "platform/host/HostModel.h"
 
 namespace velkor::test {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "control/Globals.h"
+#include "model/Globals.h"
 #include "platform/host/OLEObject.h"
 #include "standins/host/SimWorkbook.h"
 #include "unit/host/HostFixture.h"

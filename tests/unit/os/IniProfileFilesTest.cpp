@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/VbString.h"
 #include "os/linux/IniProfileFiles.h"
+#include "platform/VbString.h"
 #include "unit/host/HostFixture.h"
 
 namespace velkor::sim {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/os/OsServices.h"
-#include "standins/SimServices.h"
 #include "os/linux/AtomicFile.h"
 #include "os/linux/FileLogSink.h"
+#include "platform/os/OsServices.h"
+#include "standins/SimServices.h"
 #include "support/ErrorReport.h"
 #include "unit/host/HostFixture.h"
 

@@ -13,9 +13,12 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 const TimeWindow kWindow{2.0, 8.0};
 
 TEST(SvgSamples, SortsStablyByTimeAndDropsSamplesWithoutATime) {
-  const std::vector<TracePoint> points = {
-      {3.0, 30.0, 0}, {1.0, 10.0, 0}, {kNaN, 99.0, 0}, {3.0, 31.0, 0},
-      {std::numeric_limits<double>::infinity(), 98.0, 0}, {2.0, 20.0, 0}};
+  const std::vector<TracePoint> points = {{3.0, 30.0, 0},
+                                          {1.0, 10.0, 0},
+                                          {kNaN, 99.0, 0},
+                                          {3.0, 31.0, 0},
+                                          {std::numeric_limits<double>::infinity(), 98.0, 0},
+                                          {2.0, 20.0, 0}};
   const OrderedSamples ordered(points);
   std::vector<double> values;
   for (const TracePoint& p : ordered.points()) values.push_back(p.value);
@@ -62,8 +65,8 @@ TEST(SvgSamples, NoLineCrossesAnEdgeNextToAGapOrAtASampleOnTheEdge) {
   const std::vector<TracePoint> holds = {{5.0, 1.0, 0}, {9.0, kNaN, 0}};
   EXPECT_TRUE(SelectVisible(holds, kWindow, true).exit);
 
-  const std::vector<TracePoint> onEdges = {{1.0, 0.0, 0}, {2.0, 1.0, 0}, {8.0, 2.0, 0},
-                                           {9.0, 3.0, 0}};
+  const std::vector<TracePoint> onEdges = {
+      {1.0, 0.0, 0}, {2.0, 1.0, 0}, {8.0, 2.0, 0}, {9.0, 3.0, 0}};
   const VisibleSamples b = SelectVisible(onEdges, kWindow, false);
   EXPECT_EQ(b.inside.size(), 2u);
   EXPECT_FALSE(b.entry || b.exit);

@@ -21,10 +21,14 @@ TEST(SvgText, DropsCharactersXmlForbidsAndKeepsLineBreaksAsReferences) {
 
 TEST(SvgText, ReplacesMalformedUtf8AndKeepsWellFormedText) {
   const std::string replacement = "\xEF\xBF\xBD";
-  EXPECT_EQ(XmlText("a\xFF" "b"), "a" + replacement + "b");
-  EXPECT_EQ(XmlText("\xC3"), replacement);               // cut-off sequence
+  EXPECT_EQ(XmlText("a\xFF"
+                    "b"),
+            "a" + replacement + "b");
+  EXPECT_EQ(XmlText("\xC3"), replacement);                                      // cut-off sequence
   EXPECT_EQ(XmlText("\xED\xA0\x80"), replacement + replacement + replacement);  // surrogate
-  const std::string text = "Ofen 3 \xC2\xB0""C \xE2\x80\x93 \xE6\xB8\xA9\xE5\xBA\xA6 \xF0\x9F\x94\xA5";
+  const std::string text =
+      "Ofen 3 \xC2\xB0"
+      "C \xE2\x80\x93 \xE6\xB8\xA9\xE5\xBA\xA6 \xF0\x9F\x94\xA5";
   EXPECT_EQ(XmlText(text), text);
 }
 
@@ -35,9 +39,9 @@ TEST(SvgText, NumbersAreCompactAndAlwaysFinite) {
   };
   const double inf = std::numeric_limits<double>::infinity();
   const Case cases[] = {
-      {12.5, "12.5"},       {3.0, "3"},           {-0.001, "0"},      {-0.0, "0"},
-      {1.0 / 3, "0.33"},    {-2.999, "-3"},       {100.126, "100.13"}, {std::nan(""), "0"},
-      {inf, "0"},           {-inf, "0"},          {1e300, "1000000000"}, {-1e300, "-1000000000"},
+      {12.5, "12.5"},    {3.0, "3"},     {-0.001, "0"},         {-0.0, "0"},
+      {1.0 / 3, "0.33"}, {-2.999, "-3"}, {100.126, "100.13"},   {std::nan(""), "0"},
+      {inf, "0"},        {-inf, "0"},    {1e300, "1000000000"}, {-1e300, "-1000000000"},
   };
   for (const Case& c : cases) EXPECT_EQ(Number(c.value), c.text) << c.value;
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/Conversions.h"
 #include "parts/render/TimeAxis.h"
+#include "platform/Conversions.h"
 
 namespace velkor::sim {
 namespace {

@@ -47,8 +47,8 @@ TEST(SvgValueAxis, UsesOneTwoFiveStepsWithAMarginAroundTheData) {
 
   const ValueAxis fine(Extent(-0.3, 0.45), 8);
   ExpectSound(fine, 8);
-  EXPECT_EQ(Labels(fine), (std::vector<std::string>{"-0.3", "-0.2", "-0.1", "0", "0.1", "0.2",
-                                                     "0.3", "0.4"}));
+  EXPECT_EQ(Labels(fine),
+            (std::vector<std::string>{"-0.3", "-0.2", "-0.1", "0", "0.1", "0.2", "0.3", "0.4"}));
 }
 
 TEST(SvgValueAxis, GivesConstantValuesAndNoValuesARange) {
@@ -74,9 +74,9 @@ TEST(SvgValueAxis, StaysFiniteNearTheLimitsOfADouble) {
   const double max = std::numeric_limits<double>::max();
   const double denormal = std::numeric_limits<double>::denorm_min();
   const ValueExtent extents[] = {
-      Extent(-max, max), Extent(max, max),       Extent(1e300, 3e300), Extent(-1e300, -1e300),
-      Extent(1e-300, 3e-300), Extent(1e-300, 1e-300), Extent(denormal, denormal),
-      Extent(0.0, denormal),  Extent(1.0, std::nextafter(1.0, 2.0)),
+      Extent(-max, max),          Extent(max, max),       Extent(1e300, 3e300),
+      Extent(-1e300, -1e300),     Extent(1e-300, 3e-300), Extent(1e-300, 1e-300),
+      Extent(denormal, denormal), Extent(0.0, denormal),  Extent(1.0, std::nextafter(1.0, 2.0)),
   };
   for (const ValueExtent& extent : extents) {
     SCOPED_TRACE(extent.high);

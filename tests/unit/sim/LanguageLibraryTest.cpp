@@ -60,12 +60,9 @@ TEST(SimLanguageLibrary, NamesTheFileAndLineOfAMalformedEntry) {
     std::string_view where;
   };
   const Case cases[] = {
-      {"10 Wizard", "t.tsv line 1"},
-      {"10\tok\nx1\tbad id", "t.tsv line 2"},
-      {"10\tok\n\n\t", "t.tsv line 3"},
-      {"10\tbad \\q escape", "t.tsv line 1"},
-      {"10\ta\n10\tb", "t.tsv line 2"},
-      {"99999999999\ttoo big", "t.tsv line 1"},
+      {"10 Wizard", "t.tsv line 1"},    {"10\tok\nx1\tbad id", "t.tsv line 2"},
+      {"10\tok\n\n\t", "t.tsv line 3"}, {"10\tbad \\q escape", "t.tsv line 1"},
+      {"10\ta\n10\tb", "t.tsv line 2"}, {"99999999999\ttoo big", "t.tsv line 1"},
   };
   for (const auto& c : cases) {
     std::string description;
@@ -137,9 +134,8 @@ TEST_F(SimShippedLanguages, TheEnglishTableIsTheOwnTable) {
 
 TEST_F(SimShippedLanguages, TheRussianTableTranslatesEveryEntryAndKeepsItsMarks) {
   // Names, keys and expressions that stay as they are in every language.
-  const std::set<std::int32_t> kept = {108,   3600,  50013, 50014, 50022, 50023,
-                                       50024, 50025, 50056, 50057, 50117, 50118,
-                                       50119, 50120, 50152, 50153};
+  const std::set<std::int32_t> kept = {108,   3600,  50013, 50014, 50022, 50023, 50024, 50025,
+                                       50056, 50057, 50117, 50118, 50119, 50120, 50152, 50153};
   auto russian = Read("1049");
   ASSERT_EQ(russian.size(), OwnStringTable().size());
   for (const auto& [id, english] : OwnStringTable()) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/ErrorNumbers.h"
 #include "os/linux/ObjectRegistry.h"
+#include "platform/ErrorNumbers.h"
 
 namespace velkor::sim {
 namespace {

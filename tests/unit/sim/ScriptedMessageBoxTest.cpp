@@ -27,7 +27,7 @@ TEST(SimMessageBox, PressesTheDefaultButtonOfTheStyle) {
       {0 | 0x300, os::kIdOk},
       {6 | 0x100, 10},
   };
-  for (const auto& c : cases) EXPECT_EQ(DefaultButtonResult(c.type), c.expected) << c.type;
+  for (const auto& c : cases) EXPECT_EQ(os::DefaultButtonResult(c.type), c.expected) << c.type;
 }
 
 TEST(SimMessageBox, AnswersFromTheQueueThenFromTheDefaults) {

@@ -50,10 +50,12 @@ TEST_F(ErrorHandling, OnErrorDecidesWhichErrorsAreReported) {
     seen.push_back(e.number());
     return e.number() == err::kAppDefined;
   };
-  EXPECT_FALSE(RunReported("InsertControl", [] { Raise(err::kAppDefined); }, expectOnly1004));
-  EXPECT_FALSE(RunReported("InsertControl", [] { Raise(err::kNoSupport, "", "x"); },
-                           expectOnly1004));
-  EXPECT_TRUE(RunReported("InsertControl", [] {}, expectOnly1004));
+  EXPECT_FALSE(RunReported(
+      "InsertControl", [] { Raise(err::kAppDefined); }, expectOnly1004));
+  EXPECT_FALSE(RunReported(
+      "InsertControl", [] { Raise(err::kNoSupport, "", "x"); }, expectOnly1004));
+  EXPECT_TRUE(RunReported(
+      "InsertControl", [] {}, expectOnly1004));
 
   EXPECT_EQ(seen, (std::vector<std::int32_t>{err::kAppDefined, err::kNoSupport}));
   EXPECT_EQ(sim_.log->Lines(),

@@ -42,7 +42,8 @@ TEST_F(ErrorReport, FormatsBothFormsWithTheCallersNameAsItIs) {
        "Zalt-KX-TrendWizard>Error 1004: Application-defined or object-defined error in "
        "ETW_DeleteTrend"},
   };
-  for (const auto& c : cases) EXPECT_EQ(FormatErrorReport(c.procName, c.section, c.error), c.expected);
+  for (const auto& c : cases)
+    EXPECT_EQ(FormatErrorReport(c.procName, c.section, c.error), c.expected);
 }
 
 TEST_F(ErrorReport, SectionZeroNamesNoSection) {

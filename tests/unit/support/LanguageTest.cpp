@@ -134,7 +134,8 @@ using ResourceStringsTest = Language;
 TEST_F(ResourceStringsTest, WithoutTheEnglishLibraryServesTheOwnTable) {
   ResourceStrings strings;
   EXPECT_EQ(strings.get_string(50001), "Would you like to delete this trend?");
-  EXPECT_EQ(strings.get_string(3001), "The ??? Wizard is finished collecting information.\r\n\r\n_");
+  EXPECT_EQ(strings.get_string(3001),
+            "The ??? Wizard is finished collecting information.\r\n\r\n_");
 }
 
 TEST_F(ResourceStringsTest, WithoutTheEnglishLibraryLeavesTheControlsLanguageAlone) {

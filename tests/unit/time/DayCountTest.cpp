@@ -13,8 +13,8 @@ TEST(TimeDayCount, IsContinuousAcrossDayZero) {
     double days;
   };
   const std::vector<Row> rows{
-      {46363.25, 46363.25}, {0.0, 0.0},    {0.75, 0.75},     {-1.0, -1.0},
-      {-1.25, -0.75},       {-1.75, -0.25}, {-2.5, -1.5},    {-0.25, 0.25},
+      {46363.25, 46363.25}, {0.0, 0.0},     {0.75, 0.75}, {-1.0, -1.0},
+      {-1.25, -0.75},       {-1.75, -0.25}, {-2.5, -1.5}, {-0.25, 0.25},
   };
   for (const auto& row : rows) {
     EXPECT_DOUBLE_EQ(ToDayCount(DateValue{row.serial}), row.days) << row.serial;

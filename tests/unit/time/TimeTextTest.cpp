@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "parts/time/TimeText.h"
 #include "platform/Conversions.h"
 #include "platform/VbError.h"
-#include "parts/time/TimeText.h"
 
 namespace velkor::sim {
 namespace {

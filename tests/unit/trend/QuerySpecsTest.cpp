@@ -5,11 +5,11 @@
 #include <functional>
 
 #include "control/ExcelTrendWizard.h"
-#include "control/Globals.h"
+#include "model/Globals.h"
+#include "os/linux/ObjectRegistry.h"
 #include "platform/os/MessageBox.h"
 #include "platform/os/OsServices.h"
 #include "standins/MemoryLogSink.h"
-#include "os/linux/ObjectRegistry.h"
 #include "standins/ScriptedMessageBox.h"
 #include "standins/ShellObject.h"
 #include "standins/host/SimApplication.h"

@@ -1,4 +1,4 @@
-#include "trend/TrendOptions.h"
+#include "control/TrendOptions.h"
 
 #include <gtest/gtest.h>
 

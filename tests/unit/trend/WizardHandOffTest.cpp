@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "control/ExcelTrendWizard.h"
-#include "control/Globals.h"
+#include "model/Globals.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
 #include "standins/host/SimApplication.h"

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "platform/Variant.h"
 #include "parts/time/TimeText.h"
+#include "platform/Variant.h"
 
 namespace velkor::sim {
 

@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include "parts/render/TrendPicture.h"
 #include "standins/components/DataFeed.h"
 #include "standins/components/chart/ChartPropertySet.h"
 #include "standins/components/chart/TraceList.h"
-#include "parts/render/TrendPicture.h"
 
 namespace velkor::sim {
 

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/Variant.h"
 #include "parts/render/TrendPicture.h"
+#include "platform/Variant.h"
 
 namespace velkor::sim {
 

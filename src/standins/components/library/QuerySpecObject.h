@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "control/components/QuerySpec.h"
-#include "standins/components/library/QuerySpecAttributeList.h"
 #include "parts/render/TrendPicture.h"
+#include "standins/components/library/QuerySpecAttributeList.h"
 
 namespace velkor::sim {
 

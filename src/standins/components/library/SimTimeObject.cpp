@@ -1,10 +1,10 @@
 #include "standins/components/library/SimTimeObject.h"
 
 #include "model/LateBound.h"
+#include "parts/time/TimeText.h"
 #include "platform/Conversions.h"
 #include "standins/FaultPoints.h"
 #include "standins/VirtualNow.h"
-#include "parts/time/TimeText.h"
 
 namespace velkor::sim {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "control/components/QuerySpecs.h"
 #include "control/components/QuerySpecAttribute.h"
 #include "control/components/QuerySpecAttributes.h"
+#include "control/components/QuerySpecs.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/host/OLEObject.h"

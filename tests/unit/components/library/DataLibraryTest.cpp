@@ -7,10 +7,10 @@
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
 #include "standins/VirtualNow.h"
-#include "standins/components/library/SimQueryObject.h"
 #include "standins/components/library/QuerySpecList.h"
-#include "standins/components/library/SimTimeObject.h"
 #include "standins/components/library/QuerySpecPersistence.h"
+#include "standins/components/library/SimQueryObject.h"
+#include "standins/components/library/SimTimeObject.h"
 #include "standins/host/SimPropertyBag.h"
 #include "unit/platform/RaisedNumber.h"
 
