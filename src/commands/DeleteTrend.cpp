@@ -1,7 +1,7 @@
 #include "commands/DeleteTrend.h"
 
 #include "control/ExcelTrendWizard.h"
-#include "model/ObjectByName.h"
+#include "control/OwnObjects.h"
 #include "support/ErrorHandling.h"
 #include "support/Language.h"
 
@@ -15,11 +15,11 @@ constexpr std::int32_t kYesNoQuestion = 36;
 constexpr std::int32_t kNo = 7;
 
 // Only the object the control holds is deleted, never another trend's object
-// of the same name in whichever workbook is active.
+// of the same name.
 template <class Member>
-void DeleteHeld(Member& member, const std::string& name) {
+void DeleteHeld(ExcelTrendWizard& c, Member& member, const std::string& name) {
   if (!member) return;
-  DeleteObjectByName(name, member.get().get());
+  DeleteOwnObject(c, name, member.get().get());
   member.Clear();
 }
 
@@ -34,11 +34,11 @@ void DeleteTrend(ExcelTrendWizard& c) {
     if (c.ShellMsgBox(GetString(kDeleteQuestionId), GetString(kDeleteTitleId), kYesNoQuestion) ==
         kNo)
       return;
-    DeleteHeld(c.m_objExcelDC, c.ExcelDcName);
-    DeleteHeld(c.m_objZaltArcDC, c.ZaltArcDCName);
-    DeleteHeld(c.m_objTrend, c.TrendName);
+    DeleteHeld(c, c.m_objExcelDC, c.ExcelDcName);
+    DeleteHeld(c, c.m_objZaltArcDC, c.ZaltArcDCName);
+    DeleteHeld(c, c.m_objTrend, c.TrendName);
     if (c.Timer1) c.Timer1->SetEnabled(false);
-    DeleteObjectByName(c.WizardControlName, self.get());
+    DeleteOwnObject(c, c.WizardControlName, self.get());
   });
 }
 

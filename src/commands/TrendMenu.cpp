@@ -4,7 +4,7 @@
 #include "commands/DeleteTrend.h"
 #include "control/ControlEnums.h"
 #include "control/ExcelTrendWizard.h"
-#include "model/ObjectByName.h"
+#include "control/OwnObjects.h"
 #include "platform/Conversions.h"
 #include "support/ErrorHandling.h"
 #include "trend/WizardHandOff.h"
@@ -38,7 +38,7 @@ void Run(ExcelTrendWizard& c, const MenuCommand& item) {
       break;
     case Command::Wizard:
       // The wizard works through its own control; without it there is no wizard.
-      if (GetObjectByName(c.WizardControlName)) {
+      if (GetOwnObject(c, c.WizardControlName)) {
         std::int32_t mode = item.mode;
         ShowWizard(c, mode);
       }

@@ -3,9 +3,9 @@
 // the chart is bound with its menu items and a data control is bound.
 #include "control/ChartMenu.h"
 #include "control/ExcelTrendWizard.h"
+#include "control/OwnObjects.h"
 #include "control/Statements.h"
 #include "model/Globals.h"
-#include "model/ObjectByName.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/VbError.h"
 #include "support/ErrorReport.h"
@@ -14,7 +14,7 @@ namespace velkor {
 
 namespace {
 
-// GetObjectByName does not check what it found; a wrong object fails here,
+// The lookup does not check what it found; a wrong object fails here,
 // at its first use.
 template <class T>
 std::shared_ptr<T> As(const ObjectPtr& object) {
@@ -25,7 +25,7 @@ std::shared_ptr<T> As(const ObjectPtr& object) {
 }
 
 bool BindChart(ExcelTrendWizard& c, Statements& run) {
-  run([&] { c.m_objTrend.Assign(As<component::TrendChart>(GetObjectByName(c.TrendName))); });
+  run([&] { c.m_objTrend.Assign(As<component::TrendChart>(GetOwnObject(c, c.TrendName))); });
   run([&] {
     if (c.LanguageID.empty() || c.LanguageID == Deref(c.m_objTrend.get()).Language()) return;
     c.m_objTrend->SetLanguage(c.LanguageID);
@@ -52,7 +52,7 @@ void ExcelTrendWizard::Timer1_Timer() {
       bSourcesBound = true;
     } else if (!ExcelDcName.empty()) {
       run([&] {
-        m_objExcelDC.Assign(As<component::ExcelDataControl>(GetObjectByName(ExcelDcName)));
+        m_objExcelDC.Assign(As<component::ExcelDataControl>(GetOwnObject(*this, ExcelDcName)));
       });
       run([&] { Deref(m_objExcelDC.get()).SetFirstSwitch(true); });
       run([&] { Deref(m_objExcelDC.get()).SetSecondSwitch(true); });
@@ -63,7 +63,8 @@ void ExcelTrendWizard::Timer1_Timer() {
     } else if (!ZaltArcDCName.empty()) {
       run.StartSkipping();
       run([&] {
-        m_objZaltArcDC.Assign(As<component::ArchiveDataControl>(GetObjectByName(ZaltArcDCName)));
+        m_objZaltArcDC.Assign(
+            As<component::ArchiveDataControl>(GetOwnObject(*this, ZaltArcDCName)));
       });
       bSourcesBound = true;
     }

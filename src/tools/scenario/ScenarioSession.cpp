@@ -2,6 +2,7 @@
 
 #include "platform/ErrorNumbers.h"
 #include "platform/VbError.h"
+#include "platform/VbString.h"
 #include "standins/VirtualNow.h"
 #include "standins/components/ArchiveSource.h"
 #include "standins/host/CellAddress.h"
@@ -107,14 +108,22 @@ void ScenarioSession::Activate(const ActiveSetup& active) {
 }
 
 std::shared_ptr<SimOLEObject> ScenarioSession::Frame(const std::string& name) {
-  // "[Book.xlsx]Name" reaches into any open workbook, "Name" into the active one.
+  // "[Book.xlsx]Name" reaches into any open workbook, "Name" into the active
+  // one; "Sheet2!Name" (after the workbook, if any) looks on that sheet only,
+  // for a name that more than one sheet holds.
   const bool namesBook = name.starts_with('[') && name.find(']') != std::string::npos;
-  const std::string object = namesBook ? name.substr(name.find(']') + 1) : name;
+  std::string object = namesBook ? name.substr(name.find(']') + 1) : name;
+  std::string sheetName;
+  if (const auto bang = object.find('!'); bang != std::string::npos) {
+    sheetName = object.substr(0, bang);
+    object = object.substr(bang + 1);
+  }
   auto book =
       namesBook ? driver_.ResolveBook(name.substr(1, name.find(']') - 1)) : app_->ActiveBook();
   if (book)
     for (const auto& sheet : book->Sheets())
-      if (auto frame = sheet->FindObject(object)) return frame;
+      if (sheetName.empty() || vb::EqualsText(sheet->Name(), sheetName))
+        if (auto frame = sheet->FindObject(object)) return frame;
   Raise(err::kAppDefined, "scenario",
         "no OLE object named '" + object + "' in " +
             (namesBook ? "workbook '" + book->Name() + "'" : std::string("the active workbook")));
