@@ -11,6 +11,7 @@
 #include "platform/host/OLEObjects.h"
 #include "platform/host/Workbook.h"
 #include "platform/host/Worksheet.h"
+#include "platform/host/Worksheets.h"
 #include "support/ErrorHandling.h"
 
 namespace velkor {
@@ -49,6 +50,17 @@ std::int32_t NumberAfterBase(const std::string& name, std::string_view base) {
   return digits.empty() ? 0 : CInt(Variant(digits));
 }
 
+// Raises `highest` to the number of each object on `sheet` whose name holds
+// both the base and the code name; a failure leaves what was found so far.
+void TakeNumbersOn(host::Worksheet& sheet, std::string_view base, const std::string& codeName,
+                   std::int32_t& highest) {
+  for (const host::OLEObjectPtr& object : Deref(sheet.OLEObjects()).Enumerate()) {
+    const std::string name = Deref(object).Name();
+    if (vb::InStr(name, codeName) == 0 || vb::InStr(name, base) == 0) continue;
+    highest = std::max(highest, NumberAfterBase(name, base));
+  }
+}
+
 }  // namespace
 
 std::string ComposeUniqueCtlName(std::string_view base, const host::WorksheetPtr& worksheet,
@@ -62,12 +74,12 @@ std::string ComposeUniqueCtlName(std::string_view base, const host::WorksheetPtr
     host::WorksheetPtr sheet = ActiveSheetOfActiveBook();
     codeName = Deref(sheet).CodeName();
     if (languageId == kLanguageWithoutUnderscore) codeName = vb::Replace(codeName, "_", "");
-    // 3. The highest number in use for this base and code name.
-    for (const host::OLEObjectPtr& object : Deref(Deref(sheet).OLEObjects()).Enumerate()) {
-      const std::string name = Deref(object).Name();
-      if (vb::InStr(name, codeName) == 0 || vb::InStr(name, base) == 0) continue;
-      highest = std::max(highest, NumberAfterBase(name, base));
-    }
+    // 3. The highest number in use for this base and code name on any sheet
+    // of the workbook: the name is given to objects placed on other sheets
+    // too, and lookups search the whole workbook.
+    for (const host::WorksheetPtr& each :
+         Deref(Deref(Deref(gAppExcel).ActiveWorkbook()).Worksheets()).Enumerate())
+      TakeNumbersOn(Deref(each), base, codeName, highest);
   });
   // 4. Composed even after a failure, from what was found so far.
   return std::string(base) + std::to_string(highest + 1) + "_" + codeName;

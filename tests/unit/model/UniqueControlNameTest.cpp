@@ -51,10 +51,34 @@ TEST_F(UniqueControlNameTest, RussianLanguageDropsUnderscoresFromTheCodeName) {
   EXPECT_EQ(ComposeUniqueCtlName("ZaltTrend", nullptr, ""), "ZaltTrend1_Sheet_1");
 }
 
-TEST_F(UniqueControlNameTest, OnlyTheActiveSheetCounts) {
-  PlaceNamed("Sheet1!", "ZaltTrend4_Sheet1");
-  PlaceNamed("Sheet2!", "ZaltTrend8_Sheet2");
-  EXPECT_EQ(ComposeUniqueCtlName("ZaltTrend", Sheet("Sheet2"), ""), "ZaltTrend5_Sheet1");
+// The code name is the active sheet's, but the number is above every object
+// of the workbook with that code name: the chart of a trend is named while
+// another sheet may be active.
+TEST_F(UniqueControlNameTest, EverySheetOfTheWorkbookCountsForTheActiveCodeName) {
+  struct Case {
+    std::vector<std::pair<const char*, const char*>> present;  // sheet, name
+    const char* expected;
+  };
+  const Case cases[] = {
+      {{{"Sheet1!", "ZaltTrend4_Sheet1"}, {"Sheet2!", "ZaltTrend8_Sheet2"}}, "ZaltTrend5_Sheet1"},
+      {{{"Sheet2!", "ZaltTrend1_Sheet1"}}, "ZaltTrend2_Sheet1"},
+      {{{"Sheet2!", "ZaltTrend1_Sheet1"}, {"Sheet3!", "ZaltTrend2_Sheet1"}}, "ZaltTrend3_Sheet1"},
+      {{{"Sheet3!", "ZaltTrend6_Sheet1"}, {"Sheet1!", "ZaltTrend2_Sheet1"}}, "ZaltTrend7_Sheet1"},
+  };
+  for (const auto& c : cases) {
+    for (const char* sheet : {"Sheet1", "Sheet2", "Sheet3"})
+      for (const auto& frame : Sheet(sheet)->OLEObjects()->Enumerate()) frame->Delete();
+    for (const auto& [sheet, name] : c.present) PlaceNamed(sheet, name);
+    EXPECT_EQ(ComposeUniqueCtlName("ZaltTrend", Sheet("Sheet2"), ""), c.expected) << c.expected;
+  }
+  EXPECT_TRUE(Reports().empty());
+}
+
+TEST_F(UniqueControlNameTest, AnotherWorkbookDoesNotCount) {
+  auto other = NewBook();
+  PlaceNamed("Sheet1!", "ZaltTrend3_Sheet1");
+  book->Activate();
+  EXPECT_EQ(ComposeUniqueCtlName("ZaltTrend", nullptr, ""), "ZaltTrend1_Sheet1");
 }
 
 TEST_F(UniqueControlNameTest, SheetWithoutCodeNameGetsOneFromATemporaryControl) {
