@@ -39,12 +39,13 @@ void PrepareSheetArgument(ExcelTrendWizard& c, Variant& wsName, Target& target, 
   if (!IsMissingOrEmpty(wsName).AsBool()) return;
   wsName = Variant("");
   if (c.m_objTrend) return;
-  run([&] {
-    auto sheet = Deref(Deref(Deref(gAppExcel).ActiveWorkbook()).Worksheets()).Add();
-    wsName = Variant(Deref(sheet).Name());
-    sheet->Activate();
-    target.newWorksheet = true;
-  });
+  // Each statement on its own: a sheet that could not be added (438 skipped)
+  // must not let the chart land silently on the active sheet.
+  host::WorksheetPtr sheet;
+  run([&] { sheet = Deref(Deref(Deref(gAppExcel).ActiveWorkbook()).Worksheets()).Add(); });
+  run([&] { wsName = Variant(Deref(sheet).Name()); });
+  run([&] { Deref(sheet).Activate(); });
+  run([&] { target.newWorksheet = true; });
 }
 
 // Step 2: only the active workbook can take the chart.
@@ -57,9 +58,11 @@ bool ResolveTarget(ExcelTrendWizard& c, const Variant& wsName, Target& target, S
   if (Deref(app.ActiveWorkbook()).Name() != bookName) return false;
   run([&] { target.workbook = Deref(app.Workbooks()).Item(Variant(index)); });
   const std::string sheetName = GetSheetName(ref);
-  auto& book = Deref(target.workbook);
-  target.worksheet =
-      sheetName.empty() ? book.ActiveSheet() : Deref(book.Worksheets()).Item(Variant(sheetName));
+  run([&] {
+    auto& book = Deref(target.workbook);
+    target.worksheet =
+        sheetName.empty() ? book.ActiveSheet() : Deref(book.Worksheets()).Item(Variant(sheetName));
+  });
   return true;
 }
 
@@ -67,8 +70,11 @@ bool ResolveTarget(ExcelTrendWizard& c, const Variant& wsName, Target& target, S
 void CreateChart(ExcelTrendWizard& c, const Target& target, const ChartBox& box, Statements& run) {
   std::string languageId = c.LanguageID;
   const std::string name = ComposeUniqueCtlName(kChartBaseName, target.worksheet, languageId);
-  auto object = Deref(Deref(target.worksheet).OLEObjects())
-                    .Add(component::kTrendChartProgId, box.left, box.top, box.width, box.height);
+  host::OLEObjectPtr object;
+  run([&] {
+    object = Deref(Deref(target.worksheet).OLEObjects())
+                 .Add(component::kTrendChartProgId, box.left, box.top, box.width, box.height);
+  });
   run([&] {
     c.m_objTrend.Assign(std::dynamic_pointer_cast<component::TrendChart>(Deref(object).Object()));
     if (!c.m_objTrend) Raise(err::kTypeMismatch);
@@ -78,10 +84,10 @@ void CreateChart(ExcelTrendWizard& c, const Target& target, const ChartBox& box,
     if (!c.LanguageID.empty()) c.m_objTrend->SetLanguage(c.LanguageID);
   });
   run([&] {
-    if (gbUserMode && target.newWorksheet) object->Activate();
+    if (gbUserMode && target.newWorksheet) Deref(object).Activate();
   });
-  run([&] { object->SetName(name); });
-  run([&] { c.TrendName = object->Name(); });
+  run([&] { Deref(object).SetName(name); });
+  run([&] { c.TrendName = Deref(object).Name(); });
   run([&] { c.TrendSheetName = target.worksheet->Name(); });
   c.m_objWorkbook = target.workbook;
   AddTrendMenuItems(c, run);
@@ -124,8 +130,8 @@ void InsertTrendSteps(ExcelTrendWizard& c, Variant& wsName, const std::string& s
   Target target;
   PrepareSheetArgument(c, wsName, target, run);
   if (!ResolveTarget(c, wsName, target, run)) return;
-  const ChartBox box = strRange.empty() ? DefaultChartBox(*target.worksheet)
-                                        : ChartBoxOfRange(c, *target.worksheet, strRange);
+  const ChartBox box = strRange.empty() ? DefaultChartBox(Deref(target.worksheet))
+                                        : ChartBoxOfRange(c, Deref(target.worksheet), strRange);
   bool newChart = false;
   if (!c.m_objTrend) {
     CreateChart(c, target, box, run);
