@@ -6,11 +6,12 @@
 #include "control/ExcelTrendWizard.h"
 #include "control/components/QueryObject.h"
 #include "control/components/QuerySpec.h"
-#include "control/components/QuerySpecs.h"
 #include "control/components/QuerySpecAttribute.h"
 #include "control/components/QuerySpecAttributes.h"
+#include "control/components/QuerySpecs.h"
 #include "model/Traces.h"
 #include "platform/Conversions.h"
+#include "platform/ErrorNumbers.h"
 #include "platform/VbString.h"
 #include "support/ErrorHandling.h"
 #include "trend/QuerySpecs.h"
@@ -64,31 +65,43 @@ void CompleteName(const ExcelTrendWizard& c, NamePart& part, const std::string& 
   if (part.text.empty()) part.invalid = true;
 }
 
-std::int32_t ArchiveSpecCount(ExcelTrendWizard& c) {
-  std::int32_t count = -1;
-  TryStep([&] { count = Deref(Deref(ZaltQueryObject(c)).QuerySpecs()).Count(); });
-  return count;
+enum class SpecPresence { Held, Missing, Unknown };
+
+// Whether the archive data control holds a specification of that name;
+// Unknown when its collection cannot be asked.
+SpecPresence ArchiveSpecPresence(ExcelTrendWizard& c, const std::string& name) {
+  try {
+    Deref(Deref(Deref(ZaltQueryObject(c)).QuerySpecs()).Item(Variant(name)));
+    return SpecPresence::Held;
+  } catch (...) {
+    return CurrentError().number() == err::kSpecNotHeld ? SpecPresence::Missing
+                                                        : SpecPresence::Unknown;
+  }
 }
 
 // ZaltAddQuerySpec raises only for a duplicate name and reports other
-// failures itself; a spec that did not arrive tells them all apart.
+// failures itself, so the new spec is looked up by name afterwards. Only a
+// spec known to be missing counts as not added: a collection that fails to
+// answer once must not bring the old query back beside the new one.
 bool AddArchiveSpec(ExcelTrendWizard& c, std::string server, std::string tag) {
-  const std::int32_t before = ArchiveSpecCount(c);
+  const std::string name = TraceNameOf(server, tag);
   if (!TryStep(
           [&] { ZaltAddQuerySpec(c, server, tag, Variant("*-8H"), Variant("*"), Variant("")); }))
     return false;
-  return before >= 0 && ArchiveSpecCount(c) == before + 1;
+  return ArchiveSpecPresence(c, name) != SpecPresence::Missing;
 }
 
+// The cell links go to the spec of that server and tag, found by name.
 void WriteCellAttributes(ExcelTrendWizard& c, const TraceOrder& record, const std::string& server,
                          const std::string& tag) {
   TryStep([&] {
     const auto specs = Deref(ZaltQueryObject(c)).QuerySpecs();
-    auto attributes = Deref(Deref(specs).Item(Variant(specs->Count()))).Attributes();
-    attributes->Add(kzwServerNameCell, record.ServerNameCell);
-    attributes->Add(kzwTagNameCell, record.TagNameCell);
-    attributes->Add(kzwServerName, server);
-    attributes->Add(kzwTagName, tag);
+    const auto list = Deref(Deref(specs).Item(Variant(TraceNameOf(server, tag)))).Attributes();
+    auto& attributes = Deref(list);
+    attributes.Add(kzwServerNameCell, record.ServerNameCell);
+    attributes.Add(kzwTagNameCell, record.TagNameCell);
+    attributes.Add(kzwServerName, server);
+    attributes.Add(kzwTagName, tag);
   });
 }
 
