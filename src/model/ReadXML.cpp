@@ -5,6 +5,7 @@
 #include "model/TraceInfoXml.h"
 #include "model/Traces.h"
 #include "model/XmlNodeText.h"
+#include "model/XmlWellFormed.h"
 #include "platform/ErrorNumbers.h"
 #include "support/ErrorHandling.h"
 
@@ -31,9 +32,8 @@ bool IsBlank(std::string_view text) {
 // Comments and processing instructions are not kept: they are no records.
 // Null when the text is not a document.
 pugi::xml_node LoadDocument(pugi::xml_document& doc, std::string_view xml) {
-  const auto result =
-      doc.load_buffer(xml.empty() ? "" : xml.data(), xml.size(), pugi::parse_default,
-                      pugi::encoding_utf8);
+  const auto result = doc.load_buffer(xml.empty() ? "" : xml.data(), xml.size(),
+                                      pugi::parse_default, pugi::encoding_utf8);
   if (result.status == pugi::status_out_of_memory) Raise(err::kOutOfMemory, "ReadXML");
   return result ? doc.document_element() : pugi::xml_node();
 }
@@ -68,12 +68,16 @@ void ReadRecords(pugi::xml_node root) {
 }
 
 ParseOutcome ReadDocument(std::string_view xml) {
+  if (IsBlank(xml)) return ParseOutcome::Complete;
+  // The DOM reader below would take a text that is not well-formed as far
+  // as it can; such a text holds no records.
+  if (FindXmlFault(xml)) return ParseOutcome::NotXml;
   pugi::xml_document doc;
   const pugi::xml_node root = LoadDocument(doc, xml);
   const std::int32_t n = CountRecords(root);
   ResetTraces(std::min(n, kMaxTraceRecords));
   ReadRecords(root);
-  return root || IsBlank(xml) ? ParseOutcome::Complete : ParseOutcome::NotXml;
+  return root ? ParseOutcome::Complete : ParseOutcome::NotXml;
 }
 
 }  // namespace

@@ -52,6 +52,34 @@ expect_rc truncated 1
 expect_lines truncated out 1
 grep -q "not a well-formed XML document" "$tmp/truncated.err" || fail "truncated: no message"
 
+# Text a lenient reader would find records in: no records, exit 1, and one
+# line that names the place of the fault.
+not_well_formed() {
+  printf '%s' "$2" >"$tmp/$1.xml"
+  run "$1" traceinfo "$tmp/$1.xml"
+  expect_rc "$1" 1
+  expect_lines "$1" out 1
+  expect_lines "$1" err 1
+  expect_line "$1" err "velkor traceinfo: $tmp/$1.xml is not a well-formed XML document ($3); no records were read"
+}
+record='<trace1><TagName>t</TagName><TraceOrder>1</TraceOrder></trace1>'
+not_well_formed around "junk<traceinfo>$record</traceinfo>junk" \
+  "line 1, column 5: not well-formed (invalid token)"
+not_well_formed roots "<traceinfo>$record</traceinfo>
+<traceinfo>$record</traceinfo>" "line 2, column 1: junk after document element"
+not_well_formed ampersand "<traceinfo><trace1><TagName>a & b</TagName></trace1></traceinfo>" \
+  "line 1, column 32: not well-formed (invalid token)"
+not_well_formed workbook "{\"TraceInfoXML\": \"<traceinfo>$record</traceinfo>\"}" \
+  "line 1, column 1: not well-formed (invalid token)"
+
+# Comments and processing instructions are no records and no fault.
+printf '<?xml version="1.0"?><!-- saved --><traceinfo><?app x?>%s<!-- end --></traceinfo>\n<!-- after -->\n' \
+  "$record" >"$tmp/comments.xml"
+run comments traceinfo "$tmp/comments.xml"
+expect_rc comments 0
+expect_lines comments out 2
+expect_lines comments err 0
+
 run empty traceinfo --write "$data/empty-root.xml"
 expect_rc empty 0
 expect_line empty out "<traceinfo/>"

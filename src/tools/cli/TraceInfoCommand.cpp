@@ -18,6 +18,7 @@
 #include "model/TraceFields.h"
 #include "model/TraceInfoXml.h"
 #include "model/Traces.h"
+#include "model/XmlWellFormed.h"
 #include "standins/SimServices.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/TextTable.h"
@@ -70,10 +71,14 @@ std::vector<Row> TableOfTraces() {
 }
 
 // Anything a support engineer must know beyond the reports themselves.
-void PrintOutcome(const std::string& file, ParseOutcome outcome) {
-  if (outcome == ParseOutcome::NotXml)
+void PrintOutcome(const std::string& file, const std::string& xml, ParseOutcome outcome) {
+  if (outcome == ParseOutcome::NotXml) {
+    const auto fault = FindXmlFault(xml);
     std::cerr << "velkor traceinfo: " << (file == "-" ? "standard input" : file)
-              << " is not a well-formed XML document; no records were read\n";
+              << " is not a well-formed XML document"
+              << (fault ? " (" + DescribeXmlFault(*fault) + ")" : std::string())
+              << "; no records were read\n";
+  }
   if (outcome == ParseOutcome::Partial)
     std::cerr << "velkor traceinfo: reading stopped at the error above; the records from there "
                  "on are incomplete\n";
@@ -92,7 +97,7 @@ void RunTraceInfo(const TraceInfoOptions& options) {
   std::cout.flush();
   const auto reports = sim.log->Lines();
   for (const auto& report : reports) std::cerr << report << '\n';
-  PrintOutcome(options.file, outcome);
+  PrintOutcome(options.file, xml, outcome);
   if (!reports.empty() || outcome != ParseOutcome::Complete) throw CLI::RuntimeError(1);
 }
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "unit/model/CapturedLog.h"
 #include "model/TraceInfoXml.h"
 #include "model/Traces.h"
+#include "unit/model/CapturedLog.h"
 
 namespace velkor {
 namespace {
@@ -19,7 +19,9 @@ class TraceInfoXmlTest : public ::testing::Test {
   test::CapturedLog log_;
 };
 
-std::string Doc(const std::string& body) { return "<traceinfo>" + body + "</traceinfo>"; }
+std::string Doc(const std::string& body) {
+  return "<traceinfo>" + body + "</traceinfo>";
+}
 
 TEST_F(TraceInfoXmlTest, DocumentsWithoutRecords) {
   for (const char* xml : {"", "  \r\n\t", "<traceinfo/>", "<traceinfo></traceinfo>",
@@ -45,10 +47,50 @@ TEST_F(TraceInfoXmlTest, TextThatIsNoDocumentReadsAsNoRecordsWithoutReport) {
   EXPECT_THAT(log_.Lines(), IsEmpty());
 }
 
+// A lenient reader would find the records inside these texts; none of them
+// is a well-formed document, so none gives a record.
+TEST_F(TraceInfoXmlTest, TextThatIsNotWellFormedGivesNoRecords) {
+  const std::string record = "<trace1><TagName>t</TagName><TraceOrder>1</TraceOrder></trace1>";
+  for (const std::string& xml : {
+           "junk" + Doc(record),
+           Doc(record) + "junk",
+           Doc(record) + Doc(record),
+           Doc(record) + "<trace2/>",
+           Doc("<trace1><TagName>a & b</TagName></trace1>"),
+           Doc("<trace1><TagName>&nbsp;</TagName></trace1>"),
+           Doc("<trace1><TagName a=1>t</TagName></trace1>"),
+           "{\"controls\": [{\"TraceInfoXML\": \"" + Doc(record) + "\"}]}",
+       }) {
+    SCOPED_TRACE(xml);
+    ReadXML(Doc("<trace1/><trace2/>"));
+    EXPECT_EQ(ReadXML(xml), ParseOutcome::NotXml);
+    EXPECT_EQ(TracesUBound(), 0);
+  }
+  EXPECT_THAT(log_.Lines(), IsEmpty());
+}
+
+// Comments, processing instructions and blanks around the root are part of
+// a well-formed document and give no records of their own.
+TEST_F(TraceInfoXmlTest, CommentsAndProcessingInstructionsStayIgnored) {
+  for (const std::string& xml : {
+           "<!-- saved -->\n" + Doc("<trace1><TagName>t</TagName></trace1>") + "\n<!-- end -->",
+           "<?xml version=\"1.0\"?><?app x?>" +
+               Doc("<?app y?><trace1><TagName>t</TagName></trace1>"),
+           Doc("<trace1><!-- c --><TagName>t</TagName><?app z?></trace1>") + "<?app after?>\r\n",
+       }) {
+    SCOPED_TRACE(xml);
+    EXPECT_EQ(ReadXML(xml), ParseOutcome::Complete);
+    ASSERT_EQ(TracesUBound(), 1);
+    EXPECT_EQ(gTraces[1].TagName, "t");
+  }
+  EXPECT_THAT(log_.Lines(), IsEmpty());
+}
+
 TEST_F(TraceInfoXmlTest, RecordsAreReadInDocumentOrderWhateverTheirNames) {
-  ReadXML("<anyroot><trace7><TraceName>a</TraceName></trace7>"
-          "<foo><TraceName>b</TraceName></foo><trace1/>"
-          "<trace2><TagName>c</TagName></trace2></anyroot>");
+  ReadXML(
+      "<anyroot><trace7><TraceName>a</TraceName></trace7>"
+      "<foo><TraceName>b</TraceName></foo><trace1/>"
+      "<trace2><TagName>c</TagName></trace2></anyroot>");
   ASSERT_EQ(TracesUBound(), 4);
   EXPECT_EQ(gTraces[1].TraceName, "a");
   EXPECT_EQ(gTraces[2].TraceName, "b");
@@ -72,19 +114,21 @@ TEST_F(TraceInfoXmlTest, FieldElementsThatAreNoFieldAreIgnored) {
 }
 
 TEST_F(TraceInfoXmlTest, EveryFieldIsReadByItsName) {
-  ReadXML(Doc("<t><WorksheetName>1</WorksheetName><DataSourceName>2</DataSourceName>"
-              "<TraceName>3</TraceName><CellRange>4</CellRange><TraceOrder>5</TraceOrder>"
-              "<qsIndex>6</qsIndex><ServerName>7</ServerName><TagName>8</TagName>"
-              "<ServerNameCell>9</ServerNameCell><TagNameCell>10</TagNameCell>"
-              "<State>11</State><WorkbookName>12</WorkbookName>"
-              "<TraceNameCell>13</TraceNameCell></t>"));
+  ReadXML(
+      Doc("<t><WorksheetName>1</WorksheetName><DataSourceName>2</DataSourceName>"
+          "<TraceName>3</TraceName><CellRange>4</CellRange><TraceOrder>5</TraceOrder>"
+          "<qsIndex>6</qsIndex><ServerName>7</ServerName><TagName>8</TagName>"
+          "<ServerNameCell>9</ServerNameCell><TagNameCell>10</TagNameCell>"
+          "<State>11</State><WorkbookName>12</WorkbookName>"
+          "<TraceNameCell>13</TraceNameCell></t>"));
   const TraceOrder expected{"1", "2", "3", "4", 5, 6, "7", "8", "9", "10", "11", "12", "13"};
   EXPECT_EQ(gTraces[1], expected);
 }
 
 TEST_F(TraceInfoXmlTest, LaterDuplicateWinsButAnEmptyOneChangesNothing) {
-  ReadXML(Doc("<t><TagName>first</TagName><TagName>second</TagName>"
-              "<ServerName>kept</ServerName><ServerName/><State>a</State><State></State></t>"));
+  ReadXML(
+      Doc("<t><TagName>first</TagName><TagName>second</TagName>"
+          "<ServerName>kept</ServerName><ServerName/><State>a</State><State></State></t>"));
   EXPECT_EQ(gTraces[1].TagName, "second");
   EXPECT_EQ(gTraces[1].ServerName, "kept");
   EXPECT_EQ(gTraces[1].State, "a");
@@ -120,8 +164,8 @@ TEST_F(TraceInfoXmlTest, IntegerFieldsFollowTheRuntimeConversion) {
     const char* text;
     std::int16_t value;
   };
-  const Case cases[] = {{"3", 3},           {" 3 ", 3},         {"2.5", 2},   {"3.5", 4},
-                        {"-32768", -32768}, {"32767", 32767},   {"+7", 7},    {"&amp;H10", 16},
+  const Case cases[] = {{"3", 3},           {" 3 ", 3},       {"2.5", 2}, {"3.5", 4},
+                        {"-32768", -32768}, {"32767", 32767}, {"+7", 7},  {"&amp;H10", 16},
                         {"1e2", 100},       {"  -0.4 ", 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -149,10 +193,12 @@ TEST_F(TraceInfoXmlTest, BadNumberEndsTheParseAndIsReported) {
     SCOPED_TRACE(c.text);
     test::CapturedLog log;
     const std::string bad = std::string("<") + c.field + ">" + c.text + "</" + c.field + ">";
-    const auto outcome = ReadXML(Doc("<trace1><TraceName>one</TraceName></trace1>"
-                                     "<trace2><TraceName>two</TraceName>" +
-                                     bad + "<TagName>after</TagName></trace2>"
-                                     "<trace3><TraceName>three</TraceName></trace3>"));
+    const auto outcome =
+        ReadXML(Doc("<trace1><TraceName>one</TraceName></trace1>"
+                    "<trace2><TraceName>two</TraceName>" +
+                    bad +
+                    "<TagName>after</TagName></trace2>"
+                    "<trace3><TraceName>three</TraceName></trace3>"));
     EXPECT_EQ(outcome, ParseOutcome::Partial);
     EXPECT_FALSE(MayWriteBack(outcome));
     EXPECT_THAT(log.Lines(), ElementsAre(c.report));
@@ -166,8 +212,9 @@ TEST_F(TraceInfoXmlTest, BadNumberEndsTheParseAndIsReported) {
 
 TEST_F(TraceInfoXmlTest, WritesFieldsInTheirFixedOrder) {
   ResetTraces(1);
-  gTraces[1] = TraceOrder{"Sheet1", "ZaltArcDC1_Sheet1", "\\\\srv\\tag", "A1:B9", 2, 7, "srv",
-                          "tag", "", "[Book1]Sheet1!$C$3", "ok", "Book1.xls", ""};
+  gTraces[1] =
+      TraceOrder{"Sheet1", "ZaltArcDC1_Sheet1",  "\\\\srv\\tag", "A1:B9",     2, 7, "srv", "tag",
+                 "",       "[Book1]Sheet1!$C$3", "ok",           "Book1.xls", ""};
   EXPECT_EQ(WriteXML(),
             "<traceinfo><trace1><TraceName>\\\\srv\\tag</TraceName><ServerName>srv</ServerName>"
             "<TagName>tag</TagName><DataSourceName>ZaltArcDC1_Sheet1</DataSourceName>"
@@ -178,8 +225,9 @@ TEST_F(TraceInfoXmlTest, WritesFieldsInTheirFixedOrder) {
 }
 
 TEST_F(TraceInfoXmlTest, SpecialCharactersSurviveWriteAndRead) {
-  const std::vector<std::string> values = {"a & b", "<tag>", "x > y", "]]>", "\"'", "&amp;",
-                                           "a\rb", "tab\there", "line\nbreak", "\x01\x1f"};
+  const std::vector<std::string> values = {"a & b",       "<tag>",   "x > y", "]]>",
+                                           "\"'",         "&amp;",   "a\rb",  "tab\there",
+                                           "line\nbreak", "\x01\x1f"};
   ResetTraces(static_cast<std::int32_t>(values.size()));
   for (std::size_t i = 0; i < values.size(); ++i) gTraces[i + 1].TagName = values[i];
   const std::string xml = WriteXML();
@@ -190,9 +238,13 @@ TEST_F(TraceInfoXmlTest, SpecialCharactersSurviveWriteAndRead) {
 }
 
 TEST_F(TraceInfoXmlTest, ADeclaredEncodingIsIgnoredForTheDecodedText) {
-  ReadXML("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>"
-          "<traceinfo><t><TagName>Gr\xC3\xBC\xC3\x9F" "e</TagName></t></traceinfo>");
-  EXPECT_EQ(gTraces[1].TagName, "Gr\xC3\xBC\xC3\x9F" "e");
+  ReadXML(
+      "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>"
+      "<traceinfo><t><TagName>Gr\xC3\xBC\xC3\x9F"
+      "e</TagName></t></traceinfo>");
+  EXPECT_EQ(gTraces[1].TagName,
+            "Gr\xC3\xBC\xC3\x9F"
+            "e");
 }
 
 }  // namespace
