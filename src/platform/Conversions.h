@@ -2,7 +2,7 @@
 //
 // Strings: Boolean gives "True"/"False"; Date the en-US general date form
 // ("12/7/2026 6:00:00 AM", only the date at midnight, only the time on day
-// zero); Double the shortest text that reads back; Empty "".
+// zero); Double its 15 significant digits ("0.3" for 0.1 + 0.2); Empty "".
 // Integers: round half to even; out of range, NaN and infinities raise
 // Overflow (6); text that is no number raises Type mismatch (13). Dates
 // outside years 100..9999 raise Overflow. Null raises Invalid use of Null

@@ -19,10 +19,15 @@ struct Decimal {
   int exponent = 0;    // decimal exponent of the first digit
 };
 
-// The shortest digits that read back as `d` (d finite and not zero).
-Decimal Shortest(double d) {
+// Like the runtime, a Double becomes text with 15 significant digits: 0.1 +
+// 0.2 gives "0.3", not the 17 digits that would read back exactly.
+constexpr int kSignificantDigits = 15;
+
+// `d` rounded to 15 significant digits (d finite and not zero).
+Decimal Rounded(double d) {
   char buf[64];
-  const auto result = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::scientific);
+  const auto result = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::scientific,
+                                    kSignificantDigits - 1);
   const std::string_view text(buf, static_cast<std::size_t>(result.ptr - buf));
   Decimal dec;
   const auto e = text.find('e');
@@ -59,7 +64,7 @@ std::string FormatDouble(double d) {
   if (std::isnan(d)) return "NaN";
   if (std::isinf(d)) return d < 0 ? "-Infinity" : "Infinity";
   if (d == 0) return "0";  // also for negative zero
-  const Decimal dec = Shortest(d);
+  const Decimal dec = Rounded(d);
   const bool fixed = dec.exponent >= kMinFixedExponent && dec.exponent <= kMaxFixedExponent;
   return (dec.negative ? "-" : "") + (fixed ? Fixed(dec) : Scientific(dec));
 }

@@ -12,26 +12,35 @@ namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-TEST(PlatformNumberText, FormatsShortestTextInTheRuntimeLayout) {
+// 15 significant digits, as the runtime converts a Double to text; never
+// the 17 digits that would read back exactly.
+TEST(PlatformNumberText, FormatsFifteenSignificantDigitsInTheRuntimeLayout) {
   const std::vector<std::pair<double, std::string>> rows{
       {0.0, "0"},
       {-0.0, "0"},
       {1.0, "1"},
       {-2.5, "-2.5"},
       {0.1, "0.1"},
-      {0.1 + 0.2, "0.30000000000000004"},
+      {0.1 + 0.2, "0.3"},
+      {1.0 / 3.0, "0.333333333333333"},
+      {2.0 / 3.0, "0.666666666666667"},
+      {-2.0 / 3.0, "-0.666666666666667"},
+      {1.1 * 1.1, "1.21"},
       {100.0, "100"},
       {1e14, "100000000000000"},
       {123456789012345.0, "123456789012345"},
+      {999999999999999.0, "999999999999999"},
+      {999999999999999.9, "1E+15"},  // rounding carries into the exponent form
       {1e15, "1E+15"},
-      {1234567890123456.0, "1.234567890123456E+15"},
+      {1234567890123456.0, "1.23456789012346E+15"},
       {0.0001, "0.0001"},
       {0.00012, "0.00012"},
+      {0.000099999999999999999, "0.0001"},
       {1e-5, "1E-05"},
       {-1.5e-7, "-1.5E-07"},
       {1e100, "1E+100"},
-      {-1.7976931348623157e308, "-1.7976931348623157E+308"},
-      {5e-324, "5E-324"},
+      {-1.7976931348623157e308, "-1.79769313486232E+308"},
+      {5e-324, "4.94065645841247E-324"},
       {std::numeric_limits<double>::quiet_NaN(), "NaN"},
       {kInf, "Infinity"},
       {-kInf, "-Infinity"},
