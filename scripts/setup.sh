@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project builds with; with --tests also what
 # the tests drive (python3 for the XML and JSON checks, Chromium for the
-# report's browser check). Idempotent, no prompts.
-# Usage: bash scripts/setup.sh [--tests]
+# report's browser check); with --windows what the Windows build and its
+# tests need (the MinGW-w64 cross compiler with POSIX threads, widl, Wine,
+# dpkg-dev and tclsh for the third-party sources). Idempotent, no prompts.
+# Usage: bash scripts/setup.sh [--tests] [--windows]
 set -euo pipefail
 
 packages=(
@@ -10,9 +12,15 @@ packages=(
   libpugixml-dev libexpat1-dev libsqlite3-dev nlohmann-json3-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
 )
-if [ "${1:-}" = --tests ]; then
-  packages+=(python3 chromium)
-fi
+for option in "$@"; do
+  case $option in
+    --tests) packages+=(python3 chromium) ;;
+    --windows)
+      packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools
+                 wine wine64 libwine-dev dpkg-dev tcl) ;;
+    *) echo "setup.sh: unknown option $option" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: the normal build, then
-# the same tests under AddressSanitizer and UndefinedBehaviorSanitizer (clang).
+# the same tests under AddressSanitizer and UndefinedBehaviorSanitizer (clang),
+# then the Windows build's tests and scenarios under Wine.
+# VELKOR_SKIP_SANITIZERS=1 or VELKOR_SKIP_WINDOWS=1 leaves a pass out.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-bash "$root/scripts/setup.sh" --tests
+setup=(--tests)
+[ "${VELKOR_SKIP_WINDOWS:-0}" = 1 ] || setup+=(--windows)
+bash "$root/scripts/setup.sh" "${setup[@]}"
 
 bash "$root/scripts/build.sh" "$root/build"
 ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)"
@@ -13,4 +17,9 @@ if [ "${VELKOR_SKIP_SANITIZERS:-0}" != 1 ]; then
     -DVELKOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$root/build-asan" --output-on-failure -j "$(nproc)"
+fi
+
+if [ "${VELKOR_SKIP_WINDOWS:-0}" != 1 ]; then
+  bash "$root/scripts/build-windows.sh" "$root/build-windows"
+  ctest --test-dir "$root/build-windows" --output-on-failure -j "$(nproc)"
 fi

@@ -24,7 +24,11 @@ thread_local ThreadClock tClock;
 DateValue SystemMinute() {
   std::time_t seconds = std::time(nullptr);
   std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &seconds);
+#else
   localtime_r(&seconds, &local);
+#endif
   DateParts parts{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
                   local.tm_hour,        local.tm_min,     0};
   return MakeDate(parts).value_or(DateValue{});

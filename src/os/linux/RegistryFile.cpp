@@ -1,10 +1,9 @@
 #include "os/linux/RegistryFile.h"
 
-#include <unistd.h>
-
 #include <system_error>
 
 #include "os/linux/AtomicFile.h"
+#include "os/linux/NativeFiles.h"
 #include "platform/VbString.h"
 
 namespace velkor::sim {
@@ -13,10 +12,6 @@ namespace fs = std::filesystem;
 using nlohmann::json;
 
 namespace {
-
-bool MayWrite(const fs::path& path) {
-  return ::access(path.c_str(), W_OK) == 0;
-}
 
 bool IsRegistryDocument(const json& document) {
   if (!document.is_object()) return false;

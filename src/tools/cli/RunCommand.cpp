@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -20,14 +21,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh folder under the system's temporary folder.
+// A fresh folder under the system's temporary folder: one that this call
+// created, never one that was there already.
 fs::path FreshFolder() {
-  std::string pattern = (fs::temp_directory_path() / "velkor-run-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) {
-    std::cerr << "velkor run: cannot create an output folder\n";
-    throw CLI::RuntimeError(2);
+  std::random_device seed;
+  std::error_code ec;
+  const fs::path temp = fs::temp_directory_path(ec);
+  for (int attempt = 0; !ec && attempt < 100; ++attempt) {
+    fs::path folder = temp / ("velkor-run-" + std::to_string(seed() % 100000000));
+    if (fs::create_directory(folder, ec)) return folder;
   }
-  return pattern;
+  std::cerr << "velkor run: cannot create an output folder\n";
+  throw CLI::RuntimeError(2);
 }
 
 fs::path OutputFolder(const std::string& given) {

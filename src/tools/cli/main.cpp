@@ -11,6 +11,9 @@
 int main(int argc, char** argv) {
   CLI::App app{"velkor: a trend control for spreadsheet workbooks, run against stand-ins"};
   app.require_subcommand(1);
+  // "/path" is a file on every system, never a Windows-style option; the
+  // commands made below inherit this.
+  app.allow_windows_style_options(false);
   velkor::cli::RegisterStringsCommand(app);
   velkor::cli::RegisterTraceInfoCommand(app);
   velkor::cli::RegisterRunCommand(app);

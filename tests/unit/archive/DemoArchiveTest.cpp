@@ -8,6 +8,7 @@
 #include "parts/archive/DemoArchive.h"
 #include "parts/archive/DemoArchiveCache.h"
 #include "platform/VbError.h"
+#include "unit/ScopedEnvironment.h"
 #include "unit/archive/ArchiveTestFiles.h"
 
 namespace velkor::sim {
@@ -121,20 +122,13 @@ TEST(DemoArchive, ACachedFileIsReusedOnlyForTheSameParameters) {
 }
 
 TEST(DemoArchive, TheDefaultCacheFollowsXdgCacheHome) {
-  const char* saved = std::getenv("XDG_CACHE_HOME");
-  const std::string restore = saved ? saved : "";
-  setenv("XDG_CACHE_HOME", "/var/cache-test", 1);
-  EXPECT_EQ(DefaultDemoArchivePath(),
-            std::filesystem::path("/var/cache-test/velkor/demo-archive.db"));
-  setenv("XDG_CACHE_HOME", "relative", 1);
+  const auto absolute = std::filesystem::temp_directory_path() / "cache-test";
+  velkor::test::ScopedEnvironment cache("XDG_CACHE_HOME", absolute.string());
+  EXPECT_EQ(DefaultDemoArchivePath(), absolute / "velkor" / "demo-archive.db");
+  cache.Set("relative");
   const auto fallback = DefaultDemoArchivePath();
   if (fallback) {
-    EXPECT_TRUE(fallback->string().ends_with("/.cache/velkor/demo-archive.db"));
-  }
-  if (saved) {
-    setenv("XDG_CACHE_HOME", restore.c_str(), 1);
-  } else {
-    unsetenv("XDG_CACHE_HOME");
+    EXPECT_TRUE(fallback->generic_string().ends_with("/.cache/velkor/demo-archive.db"));
   }
 }
 

@@ -52,7 +52,11 @@ TEST(FileLogSink, CreatesItsFolderAndIgnoresWhatItCannotWrite) {
 TEST(FileLogSink, DoesNotWaitForAPipeNobodyReads) {
   host_test::TempFolder folder;
   const auto pipe = folder.path() / "pipe";
+#ifdef _WIN32
+  GTEST_SKIP() << "no named pipes in the file system";
+#else
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+#endif
   EXPECT_NO_THROW(FileLogSink(pipe).Write("would block"));
 }
 

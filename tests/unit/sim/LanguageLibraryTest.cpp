@@ -13,6 +13,7 @@
 #include "standins/SimServices.h"
 #include "support/Language.h"
 #include "support/StringTable.h"
+#include "unit/ScopedEnvironment.h"
 
 namespace velkor::sim {
 namespace {
@@ -103,19 +104,13 @@ TEST(SimLanguageLibrary, RegistersOneLibraryPerTableFileAndLoadsEachOnItsOwn) {
 TEST(SimLanguageLibrary, TheEnvironmentOverridesTheDataFolder) {
   TempFolder folder;
   folder.Write("1031.tsv", "50001\tDiesen Trend löschen?\n");
-  const char* old = std::getenv("VELKOR_DATA_DIR");
-  std::string saved = old ? old : "";
-  ::setenv("VELKOR_DATA_DIR", folder.path().c_str(), 1);
+  velkor::test::ScopedEnvironment dataDir("VELKOR_DATA_DIR", folder.path().string());
   EXPECT_EQ(SimDataDir(), folder.path());
   auto sim = InstallSimServices();
   EXPECT_TRUE(sim.objects->IsRegistered("KVRT1031.ResourceStrings"));
   EXPECT_FALSE(sim.objects->IsRegistered("KVRT1049.ResourceStrings"));
-  ::setenv("VELKOR_DATA_DIR", "", 1);  // empty counts as not set
+  dataDir.Set("");  // empty counts as not set
   EXPECT_EQ(SimDataDir(), fs::path(VELKOR_DATA_DIR));
-  if (old)
-    ::setenv("VELKOR_DATA_DIR", saved.c_str(), 1);
-  else
-    ::unsetenv("VELKOR_DATA_DIR");
 }
 
 // The tables shipped in data/lang.
