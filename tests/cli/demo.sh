@@ -22,16 +22,17 @@ for svg in "$out"/*.svg; do
   problem=$(well_formed "$svg") || fail "$(basename "$svg") is not well-formed: $problem"
 done
 
-# The legends follow the cells: the edited tag cells rename the archive traces.
+# The legends follow the cells: the edited tag cells rename the archive traces;
+# an archive trace's unit comes from the archive.
 legend_has() {
   grep -qF -- ">$2</text>" "$out/$1" || fail "$1: no trace '$2' in the legend"
 }
 legend_has 1-built.svg '\\srv1\sinusoid'
-legend_has 1-built.svg '\\srv1\ramp'
+legend_has 1-built.svg '\\srv1\ramp [%]'
 legend_has 1-built.svg 'lab flow'
 for svg in 2-edited.svg 3-reopened.svg; do
   legend_has "$svg" '\\srv1\randomwalk'
-  legend_has "$svg" '\\srv1\cdt158'
+  legend_has "$svg" '\\srv1\cdt158 [degC]'
   legend_has "$svg" 'lab flow'
 done
 

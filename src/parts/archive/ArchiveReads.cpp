@@ -1,5 +1,6 @@
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "parts/archive/ArchiveErrors.h"
@@ -26,6 +27,19 @@ std::string OptionalText(const sqlite::Statement& row, int column) {
   return row.IsNull(column) ? std::string() : row.Text(column);
 }
 
+struct FoundPoint {
+  PointId id = 0;
+  std::string units;
+};
+
+std::optional<FoundPoint> Find(sqlite::Statement& findPoint, std::string_view server,
+                               std::string_view tag) {
+  sqlite::Running find(findPoint);
+  find->Bind(1, NameKey(server)).Bind(2, NameKey(tag));
+  if (!find->Step()) return std::nullopt;
+  return FoundPoint{find->Int64(0), OptionalText(*find, 1)};
+}
+
 }  // namespace
 
 std::vector<PointRow> ArchiveStore::ListPoints() const {
@@ -43,10 +57,9 @@ std::vector<PointRow> ArchiveStore::ListPoints() const {
 std::optional<PointId> ArchiveStore::FindPoint(std::string_view server,
                                                std::string_view tag) const {
   return archive_error::Guarded(impl_->name, [&]() -> std::optional<PointId> {
-    sqlite::Running find(impl_->findPoint);
-    find->Bind(1, NameKey(server)).Bind(2, NameKey(tag));
-    if (!find->Step()) return std::nullopt;
-    return find->Int64(0);
+    const auto found = Find(impl_->findPoint, server, tag);
+    if (!found) return std::nullopt;
+    return found->id;
   });
 }
 
@@ -74,9 +87,10 @@ std::optional<Sample> ArchiveStore::ReadBefore(PointId point, DateValue time) co
 
 RangeRead ArchiveStore::ReadRange(std::string_view server, std::string_view tag, DateValue from,
                                   DateValue to) const {
-  const auto point = FindPoint(server, tag);
+  const auto point =
+      archive_error::Guarded(impl_->name, [&] { return Find(impl_->findPoint, server, tag); });
   if (!point) return RangeRead{};
-  return RangeRead{true, ReadBefore(*point, from), ReadRange(*point, from, to)};
+  return RangeRead{true, point->units, ReadBefore(point->id, from), ReadRange(point->id, from, to)};
 }
 
 std::int64_t ArchiveStore::CountValues(PointId point) const {

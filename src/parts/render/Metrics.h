@@ -13,6 +13,10 @@ inline constexpr double kTitleHeight = 22.0;
 inline constexpr double kTimeLabelHeight = 16.0;
 inline constexpr double kLegendRowHeight = 16.0;
 inline constexpr double kLineWidth = 1.5;
+// A value scale of its own: tick length, gap to its labels, gap to the next.
+inline constexpr double kScaleTick = 3.0;
+inline constexpr double kScaleLabelGap = 2.0;
+inline constexpr double kScaleGap = 6.0;
 // The renderer cannot measure text; an average glyph of the sans-serif font
 // at kFontSize is about this wide.
 inline constexpr double kCharWidth = 6.0;
