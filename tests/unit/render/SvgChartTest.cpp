@@ -57,8 +57,7 @@ struct Drawn {
 };
 
 TEST(SvgChart, APressureAndATemperatureGetAScaleEachInTheirColours) {
-  const Drawn drawn(
-      Picture({Wave("Pressure", "bar", 4, 0.3), Wave("Temperature", "degC", 83, 2)}));
+  const Drawn drawn(Picture({Wave("Pressure", "bar", 4, 0.3), Wave("Temperature", "degC", 83, 2)}));
   const auto blue = drawn.TextsIn(kBlue);
   const auto orange = drawn.TextsIn(kOrange);
   ASSERT_FALSE(blue.empty());
@@ -99,8 +98,8 @@ TEST(SvgChart, QuestionableSamplesAreMarkedEvenWithoutValueAttributes) {
     EXPECT_TRUE(drawn.HasText("Questionable")) << attributes;
     EXPECT_EQ(drawn.HasText("Substituted"), attributes);
     // The traces' markers are hollow shapes in the trace's colour.
-    const auto markers = drawn.document.select_nodes(
-        "//g[@clip-path]/path[@fill='#ffffff' and @stroke='#0072b2']");
+    const auto markers =
+        drawn.document.select_nodes("//g[@clip-path]/path[@fill='#ffffff' and @stroke='#0072b2']");
     EXPECT_EQ(markers.size(), attributes ? 2u : 1u);
   }
 }

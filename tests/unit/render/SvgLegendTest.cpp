@@ -78,8 +78,7 @@ TEST(SvgLegend, ShortensNamesButKeepsTheUnit) {
   for (const Row& row : rows) {
     const LegendLayout legend = LayoutLegend(Items(1, longName, "[degC]"), row.width, 3);
     ASSERT_EQ(legend.placed.size(), 1u) << row.fact;
-    EXPECT_EQ(legend.placed[0].item.text.substr(0, row.expected.size()), row.expected)
-        << row.fact;
+    EXPECT_EQ(legend.placed[0].item.text.substr(0, row.expected.size()), row.expected) << row.fact;
   }
   const LegendLayout shortName = LayoutLegend(Items(1, "Flow", "[m3/h]"), 700, 3);
   EXPECT_EQ(shortName.placed[0].item.text, "Flow0 [m3/h]");
