@@ -34,6 +34,10 @@ char32_t ToLower(char32_t c) {
   return static_cast<char32_t>(utf8proc_tolower(AsCodePoint(c)));
 }
 
+std::string_view UnicodeVersion() {
+  return utf8proc_unicode_version();
+}
+
 int ColumnWidth(char32_t c) {
   if (c < kAsciiEnd) return c >= 0x20 && c < 0x7F ? 1 : 0;
   return utf8proc_charwidth(AsCodePoint(c));

@@ -33,6 +33,9 @@ void Append(std::string& out, char32_t code);
 char32_t ToUpper(char32_t c);
 char32_t ToLower(char32_t c);
 
+// The Unicode version of the mapping and the widths ("15.0.0").
+std::string_view UnicodeVersion();
+
 // The columns a character takes in a terminal: 2 for East Asian wide and
 // fullwidth characters, 0 for combining marks and control characters, 1 for
 // the rest.
