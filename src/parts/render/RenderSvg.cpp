@@ -23,6 +23,7 @@ namespace {
 constexpr double kValueTickSpacing = 40.0;
 constexpr double kTimeTickSpacing = 72.0;
 constexpr int kTypicalTicks = 6;
+constexpr std::string_view kSharedScaleColour = "#333333";
 constexpr std::string_view kClipId = "plot-area";
 
 std::vector<PreparedTrace> PrepareTraces(const TrendPicture& picture,
@@ -157,7 +158,7 @@ void AppendTraces(std::string& svg, const TrendPicture& picture,
   svg += "</g>\n";
 }
 
-// The first trace's colour marks a scale of its own.
+// A scale of one trace is drawn in its colour; one that traces share, grey.
 void AppendScales(std::string& svg, const std::vector<ValueAxis>& axes, const Scales& scales,
                   const ScaleLayout& layout, const PlotArea& area) {
   if (!scales.several()) {
@@ -165,8 +166,10 @@ void AppendScales(std::string& svg, const std::vector<ValueAxis>& axes, const Sc
     return;
   }
   for (const PlacedScale& place : layout.placed) {
-    const std::size_t firstTrace = scales.groups[place.scale].traces.front();
-    AppendScale(svg, area, axes[place.scale], place, StyleForTrace(firstTrace).colour);
+    const std::vector<std::size_t>& traces = scales.groups[place.scale].traces;
+    const std::string_view colour =
+        traces.size() == 1 ? StyleForTrace(traces[0]).colour : kSharedScaleColour;
+    AppendScale(svg, area, axes[place.scale], place, colour);
   }
 }
 

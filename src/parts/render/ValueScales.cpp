@@ -82,22 +82,11 @@ std::vector<Forming> Separate(const std::vector<ScaleInput>& traces) {
   return groups;
 }
 
-// Traces without values go to the first group, which exists even when no
-// trace has values.
-void AddEmptyTraces(std::vector<Forming>& groups, const std::vector<ScaleInput>& traces) {
-  if (groups.empty()) groups.emplace_back();
-  auto& first = groups.front().group.traces;
-  for (std::size_t i = 0; i < traces.size(); ++i)
-    if (traces[i].extent.empty) first.push_back(i);
-  std::sort(first.begin(), first.end());
-}
-
 }  // namespace
 
 std::vector<ScaleGroup> GroupScales(const std::vector<ScaleInput>& traces) {
   std::vector<Forming> groups = Shared(traces);
   if (groups.empty()) groups = Separate(traces);
-  AddEmptyTraces(groups, traces);
   return Finished(std::move(groups));
 }
 

@@ -26,11 +26,12 @@ struct ScaleGroup {
 
 // One group for all traces while every trace spans at least a tenth of the
 // range they share; otherwise groups in the order of their first trace.
-// Traces without values join the first group. Deterministic: the same input
-// always gives the same groups.
+// There is always a group, and traces without values are in none.
+// Deterministic: the same input always gives the same groups.
 std::vector<ScaleGroup> GroupScales(const std::vector<ScaleInput>& traces);
 
-// For each trace, the position of its group.
+// For each trace, the position of its group; the first for a trace without
+// values.
 std::vector<std::size_t> ScaleOfEachTrace(const std::vector<ScaleGroup>& groups,
                                           std::size_t traceCount);
 

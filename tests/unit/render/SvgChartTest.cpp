@@ -69,6 +69,14 @@ TEST(SvgChart, APressureAndATemperatureGetAScaleEachInTheirColours) {
   EXPECT_TRUE(drawn.HasText("Temperature [degC]"));
 }
 
+TEST(SvgChart, AScaleThatTracesShareIsGrey) {
+  const Drawn drawn(Picture({Wave("A", "", 5, 5), Wave("B", "", 45, 5), Wave("C", "", 1005, 5)}));
+  EXPECT_TRUE(drawn.TextsIn(kBlue).empty());
+  EXPECT_TRUE(drawn.TextsIn(kOrange).empty());
+  EXPECT_FALSE(drawn.TextsIn("#009e73").empty()) << "C's scale is its own";
+  EXPECT_TRUE(drawn.document.select_node("//path[@stroke='#333333']")) << "A and B share one";
+}
+
 TEST(SvgChart, AlikeTracesShareOneGreyScale) {
   const Drawn drawn(Picture({Wave("A", "", 50, 40), Wave("B", "", 60, 30)}));
   EXPECT_TRUE(drawn.TextsIn(kBlue).empty());

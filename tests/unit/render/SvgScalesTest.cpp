@@ -60,10 +60,10 @@ TEST(SvgScales, TracesGetScalesOfTheirOwnOnlyWhenOneWouldBeSqueezedTenfold) {
       {"traces without units cluster by range",
        {Trace(0, 10), Trace(1000, 1010), Trace(40, 50)},
        {{0, 2}, {1}}},
-      {"traces without values join the first scale",
+      {"traces without values are in no group",
        {NoValues(), Trace(3.5, 4.5), NoValues(), Trace(80, 86)},
-       {{0, 1, 2}, {3}}},
-      {"no values at all give one scale", {NoValues(), NoValues()}, {{0, 1}}},
+       {{1}, {3}}},
+      {"no values at all give one empty scale", {NoValues(), NoValues()}, {{}}},
       {"no traces give one empty scale", {}, {{}}},
       {"extremes of a double stay one scale",
        {Trace(-std::numeric_limits<double>::max(), std::numeric_limits<double>::max()),
@@ -85,7 +85,8 @@ TEST(SvgScales, TracesGetScalesOfTheirOwnOnlyWhenOneWouldBeSqueezedTenfold) {
 
 TEST(SvgScales, EachTraceKnowsItsScale) {
   const auto groups = GroupScales({Trace(3.5, 4.5), Trace(80, 86), NoValues(), Trace(3, 5)});
-  EXPECT_EQ(ScaleOfEachTrace(groups, 4), (std::vector<std::size_t>{0, 1, 0, 0}));
+  EXPECT_EQ(ScaleOfEachTrace(groups, 4), (std::vector<std::size_t>{0, 1, 0, 0}))
+      << "a trace without values is drawn on the first scale";
 }
 
 TEST(SvgScales, ScalesAlternateSidesAndStopAtTheBudget) {
