@@ -14,6 +14,7 @@ namespace {
 
 // The longest texts tried, in characters, before entries are left out.
 constexpr std::size_t kTextLimits[] = {40, 28, 20, 14};
+constexpr std::size_t kDetailLimit = 32;
 constexpr double kSwatchWidth = 18.0;
 constexpr double kSwatchGap = 4.0;
 constexpr double kItemGap = 14.0;
@@ -34,7 +35,7 @@ std::vector<LegendItem> AsDrawn(const std::vector<LegendItem>& items, std::size_
   std::vector<LegendItem> drawn = items;
   for (LegendItem& item : drawn) {
     item.text = Shortened(item.text, limit);
-    if (!item.detail.empty()) item.text += " " + item.detail;
+    if (!item.detail.empty()) item.text += " " + Shortened(item.detail, kDetailLimit);
     item.detail.clear();
   }
   return drawn;

@@ -11,7 +11,7 @@ namespace velkor::sim {
 
 struct LegendItem {
   std::string text;             // UTF-8, not yet escaped; shortened when long
-  std::string detail;           // written after the text in full (the unit)
+  std::string detail;           // after the text, kept when it is shortened (the unit)
   std::size_t trace = 0;        // the trace's position, for its colour
   std::uint32_t statusBit = 0;  // set for a value-attribute entry
 };

@@ -82,6 +82,8 @@ TEST(SvgLegend, ShortensNamesButKeepsTheUnit) {
   }
   const LegendLayout shortName = LayoutLegend(Items(1, "Flow", "[m3/h]"), 700, 3);
   EXPECT_EQ(shortName.placed[0].item.text, "Flow0 [m3/h]");
+  const LegendLayout longUnit = LayoutLegend(Items(1, "Flow", std::string(50, 'u')), 700, 3);
+  EXPECT_EQ(longUnit.placed[0].item.text, "Flow0 " + std::string(31, 'u') + "\u2026");
 }
 
 TEST(SvgLegend, CountsWhatFindsNoRoom) {
