@@ -121,8 +121,9 @@ LegendLayout LayoutLegend(std::vector<LegendItem> items, double width, int maxRo
   std::vector<LegendItem> drawn = AsDrawn(items, std::end(kTextLimits)[-1]);
   // One column holds every entry when there is room for that many rows.
   if (drawn.size() > rowLimit) return Crowded(std::move(drawn), width, rowLimit);
-  const std::vector<double> starts = ColumnStarts(drawn, drawn.size());
-  return Placed(std::move(drawn), drawn.size(), starts);
+  const std::size_t rows = drawn.size();
+  const std::vector<double> starts = ColumnStarts(drawn, rows);
+  return Placed(std::move(drawn), rows, starts);
 }
 
 void AppendLegend(std::string& svg, const LegendLayout& legend, double left, double top) {
