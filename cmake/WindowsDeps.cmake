@@ -35,6 +35,11 @@ if(NOT TARGET EXPAT::EXPAT)
   add_library(EXPAT::EXPAT ALIAS expat)
 endif()
 
+add_library(utf8proc STATIC ${VELKOR_UTF8PROC_SOURCE_DIR}/utf8proc.c)
+target_include_directories(utf8proc SYSTEM PUBLIC ${VELKOR_UTF8PROC_SOURCE_DIR})
+target_compile_definitions(utf8proc PUBLIC UTF8PROC_STATIC)
+add_library(utf8proc::utf8proc ALIAS utf8proc)
+
 foreach(name nlohmann_json CLI11)
   add_library(${name} INTERFACE)
   target_include_directories(${name} SYSTEM INTERFACE ${VELKOR_HEADER_ONLY_DIR})

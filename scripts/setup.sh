@@ -9,7 +9,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang clang-format libclang-rt-14-dev ccache
-  libpugixml-dev libexpat1-dev libsqlite3-dev nlohmann-json3-dev libcli11-dev
+  libpugixml-dev libexpat1-dev libsqlite3-dev nlohmann-json3-dev libcli11-dev libutf8proc-dev
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 for option in "$@"; do

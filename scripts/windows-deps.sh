@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Fetches the sources of the libraries the Windows build compiles itself, from
-# Debian's own source packages, into BUILD_DIR/deps once: pugixml and Expat as they come,
+# Debian's own source packages, into BUILD_DIR/deps once: pugixml, Expat and
+# utf8proc as they come,
 # SQLite as its single-file amalgamation (made by the source tree's own tool,
 # which needs tclsh). The apt folder is private: a deb-src entry derived from
 # the machine's Debian entry, nothing changed in the system's configuration.
@@ -31,7 +32,8 @@ cd "$deps/src"
 fetch() {
   apt-get "${apt_options[@]}" -qq source --download-only "$1" >/dev/null 2>&1
 }
-for pair in pugixml:libpugixml-dev sqlite3:libsqlite3-dev expat:libexpat1-dev; do
+for pair in pugixml:libpugixml-dev sqlite3:libsqlite3-dev expat:libexpat1-dev \
+            utf8proc:libutf8proc-dev; do
   source=${pair%%:*}
   installed=$(dpkg-query -W -f='${source:Version}' "${pair#*:}" 2>/dev/null || true)
   fetched=
@@ -60,6 +62,7 @@ cat > "$deps/paths.cmake" <<PATHS
 set(VELKOR_PUGIXML_SOURCE_DIR "${pugixml%/}/src")
 set(VELKOR_SQLITE_SOURCE_DIR "$deps/sqlite-build")
 set(VELKOR_EXPAT_SOURCE_DIR "$expat")
+set(VELKOR_UTF8PROC_SOURCE_DIR "$(ls -d "$deps"/src/utf8proc-*/ | head -n1 | sed 's:/$::')")
 set(VELKOR_HEADER_ONLY_DIR "$deps/include")
 PATHS
 touch "$deps/ready"

@@ -29,6 +29,11 @@ bool IsCanonical(char32_t code, std::size_t size) {
   return code < 0xD800 || code > 0xDFFF;
 }
 
+// Decode returns a malformed byte as a character of size 1 above ASCII.
+bool IsWellFormed(const Char& c) {
+  return c.size > 1 || c.code < 0x80;
+}
+
 }  // namespace
 
 Char Decode(std::string_view s, std::size_t offset) {
@@ -72,13 +77,22 @@ void Append(std::string& out, char32_t c) {
   }
 }
 
+std::size_t DisplayWidth(std::string_view s) {
+  std::size_t columns = 0;
+  for (std::size_t i = 0; i < s.size();) {
+    const Char c = Decode(s, i);
+    columns += IsWellFormed(c) ? static_cast<std::size_t>(ColumnWidth(c.code)) : 1;
+    i += c.size;
+  }
+  return columns;
+}
+
 std::string Map(std::string_view s, char32_t (*map)(char32_t)) {
   std::string out;
   out.reserve(s.size());
   for (std::size_t i = 0; i < s.size();) {
     const Char c = Decode(s, i);
-    const bool wellFormed = c.size > 1 || c.code < 0x80;
-    if (wellFormed) {
+    if (IsWellFormed(c)) {
       Append(out, map(c.code));
     } else {
       out += s[i];

@@ -28,8 +28,8 @@ std::string Left(std::string_view s, std::int32_t length);
 std::string Right(std::string_view s, std::int32_t length);
 std::string UCase(std::string_view s);
 std::string LCase(std::string_view s);
-// StrComp with vbTextCompare: -1, 0 or 1 ignoring letter case (simple case
-// folding of Latin, Greek and Cyrillic letters, then code point order).
+// StrComp with vbTextCompare: -1, 0 or 1 ignoring letter case (the simple
+// upper-case mapping of every script, then code point order).
 int CompareText(std::string_view a, std::string_view b);
 inline bool EqualsText(std::string_view a, std::string_view b) {
   return CompareText(a, b) == 0;

@@ -22,17 +22,24 @@ for svg in "$out"/*.svg; do
   problem=$(well_formed "$svg") || fail "$(basename "$svg") is not well-formed: $problem"
 done
 
-# The legends follow the cells: the edited tag cells rename the archive traces.
+# The legends follow the cells: the edited tag cells rename the archive traces;
+# an archive trace's unit comes from the archive.
 legend_has() {
   grep -qF -- ">$2</text>" "$out/$1" || fail "$1: no trace '$2' in the legend"
 }
 legend_has 1-built.svg '\\srv1\sinusoid'
-legend_has 1-built.svg '\\srv1\ramp'
+legend_has 1-built.svg '\\srv1\ramp [%]'
 legend_has 1-built.svg 'lab flow'
 for svg in 2-edited.svg 3-reopened.svg; do
   legend_has "$svg" '\\srv1\randomwalk'
-  legend_has "$svg" '\\srv1\cdt158'
+  legend_has "$svg" '\\srv1\cdt158 [degC]'
   legend_has "$svg" 'lab flow'
+done
+
+# The column temperature near 153 would be a flat line on the random walk's
+# scale near 5: it gets a scale of its own, in its trace's colour.
+for svg in 2-edited.svg 3-reopened.svg; do
+  grep -qF '<g fill="#d55e00">' "$out/$svg" || fail "$svg: \\srv1\cdt158 has no scale of its own"
 done
 
 # The report inlines a chart after every step that drew one, and nothing failed.
@@ -56,8 +63,12 @@ PY
 grep -q 'ZaltTrend1_Sheet1' "$out/Plant.json" || fail "Plant.json lacks the trend"
 grep -q 'ZaltTrend.ZaltTrend' "$out/Plant-deleted.json" && fail "Plant-deleted.json still holds a chart"
 
-# The demo can run again into the same folder.
+# The demo can run again into the same folder, and draws the same bytes.
+mkdir -p "$tmp/first" && cp "$out"/*.svg "$tmp/first/"
 "$velkor" demo --out "$out" >"$tmp/again.out" 2>&1 || fail "a second run failed: $(cat "$tmp/again.out")"
+for svg in "$tmp"/first/*.svg; do
+  cmp -s "$svg" "$out/$(basename "$svg")" || fail "$(basename "$svg") differs between two runs"
+done
 
 # An output folder that cannot be made is one line and exit code 2.
 touch "$tmp/file"

@@ -1,11 +1,13 @@
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "parts/archive/ArchiveErrors.h"
 #include "parts/archive/ArchiveNames.h"
 #include "parts/archive/ArchiveStore.h"
 #include "parts/archive/ArchiveStoreImpl.h"
+#include "parts/archive/NameKeys.h"
 #include "parts/time/DayCount.h"
 
 namespace velkor::sim {
@@ -26,6 +28,19 @@ std::string OptionalText(const sqlite::Statement& row, int column) {
   return row.IsNull(column) ? std::string() : row.Text(column);
 }
 
+// By key, or by name where the keys are not current.
+std::optional<name_keys::FoundPoint> Find(sqlite::Statement& findPoint, const sqlite::Database& db,
+                                          bool keysCurrent, std::string_view server,
+                                          std::string_view tag) {
+  {
+    sqlite::Running find(findPoint);
+    find->Bind(1, NameKey(server)).Bind(2, NameKey(tag));
+    if (find->Step()) return name_keys::FoundPoint{find->Int64(0), OptionalText(*find, 1)};
+  }
+  if (keysCurrent) return std::nullopt;
+  return name_keys::FindByName(db, server, tag);
+}
+
 }  // namespace
 
 std::vector<PointRow> ArchiveStore::ListPoints() const {
@@ -43,10 +58,9 @@ std::vector<PointRow> ArchiveStore::ListPoints() const {
 std::optional<PointId> ArchiveStore::FindPoint(std::string_view server,
                                                std::string_view tag) const {
   return archive_error::Guarded(impl_->name, [&]() -> std::optional<PointId> {
-    sqlite::Running find(impl_->findPoint);
-    find->Bind(1, NameKey(server)).Bind(2, NameKey(tag));
-    if (!find->Step()) return std::nullopt;
-    return find->Int64(0);
+    const auto found = Find(impl_->findPoint, impl_->db, impl_->keysCurrent, server, tag);
+    if (!found) return std::nullopt;
+    return found->id;
   });
 }
 
@@ -74,9 +88,11 @@ std::optional<Sample> ArchiveStore::ReadBefore(PointId point, DateValue time) co
 
 RangeRead ArchiveStore::ReadRange(std::string_view server, std::string_view tag, DateValue from,
                                   DateValue to) const {
-  const auto point = FindPoint(server, tag);
+  const auto point = archive_error::Guarded(impl_->name, [&] {
+    return Find(impl_->findPoint, impl_->db, impl_->keysCurrent, server, tag);
+  });
   if (!point) return RangeRead{};
-  return RangeRead{true, ReadBefore(*point, from), ReadRange(*point, from, to)};
+  return RangeRead{true, point->units, ReadBefore(point->id, from), ReadRange(point->id, from, to)};
 }
 
 std::int64_t ArchiveStore::CountValues(PointId point) const {

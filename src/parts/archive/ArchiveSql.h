@@ -48,7 +48,7 @@ inline constexpr std::string_view kInsertServer =
 inline constexpr std::string_view kFindPointOfServer =
     "SELECT id FROM points WHERE server_id = ?1 AND tag_key = ?2";
 inline constexpr std::string_view kFindPoint =
-    "SELECT p.id FROM points p JOIN servers s ON s.id = p.server_id "
+    "SELECT p.id, p.units FROM points p JOIN servers s ON s.id = p.server_id "
     "WHERE s.name_key = ?1 AND p.tag_key = ?2";
 inline constexpr std::string_view kPointExists = "SELECT 1 FROM points WHERE id = ?1";
 inline constexpr std::string_view kInsertPoint =

@@ -8,6 +8,7 @@
 #include "parts/archive/ArchiveSchema.h"
 #include "parts/archive/ArchiveSql.h"
 #include "parts/archive/ArchiveStoreImpl.h"
+#include "parts/archive/NameKeys.h"
 
 namespace velkor::sim {
 
@@ -57,11 +58,18 @@ ArchiveStore ArchiveStore::Open(const std::filesystem::path& file, ArchiveAccess
     sqlite::Database db(name, OpenFlags(access));
     db.Execute("PRAGMA foreign_keys = ON");
     EnsureArchiveSchema(db, name, access == ArchiveAccess::Write);
+    std::unique_ptr<Impl> impl;
     try {
-      return ArchiveStore(std::make_unique<Impl>(name, std::move(db)));
+      impl = std::make_unique<Impl>(name, std::move(db));
     } catch (const sqlite::Error& e) {
       archive_error::RaiseNotAnArchive(name, e.what());
     }
+    impl->keysCurrent = name_keys::AreCurrent(impl->db);
+    if (!impl->keysCurrent && access == ArchiveAccess::Write) {
+      name_keys::Refresh(impl->db);
+      impl->keysCurrent = true;
+    }
+    return ArchiveStore(std::move(impl));
   });
 }
 

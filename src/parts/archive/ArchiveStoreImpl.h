@@ -17,6 +17,9 @@ struct ArchiveStore::Impl {
 
   std::string name;
   sqlite::Database db;
+  // False for an archive opened for reading whose name keys were made with
+  // another case mapping (see NameKeys.h).
+  bool keysCurrent = true;
   sqlite::Statement findServer;
   sqlite::Statement serverExists;
   sqlite::Statement insertServer;

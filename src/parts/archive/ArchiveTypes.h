@@ -44,6 +44,7 @@ struct PointRow {
 // What a range read of one server and tag found.
 struct RangeRead {
   bool pointKnown = false;  // false: no such server or tag, and no samples
+  std::string units;        // the point's engineering units; empty when none are stored
   // The last sample before the start of the range, for drawing steps into it.
   std::optional<Sample> before;
   std::vector<Sample> samples;  // ordered by time, both bounds included

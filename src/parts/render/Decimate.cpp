@@ -10,8 +10,6 @@ namespace {
 
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 constexpr std::size_t kSamplesPerColumn = 4;
-constexpr std::uint32_t kStatusBits[] = {status::kQuestionable, status::kSubstituted,
-                                         status::kAnnotated};
 
 bool HasValue(const TracePoint& p) {
   return std::isfinite(p.value);
@@ -91,7 +89,7 @@ class ColumnReducer {
   void NoteFlags(std::size_t i) {
     if (!HasValue(s_[i])) return;
     for (std::size_t b = 0; b < c_.flagged.size(); ++b) {
-      if ((s_[i].status & kStatusBits[b]) != 0 && c_.flagged[b] == kNone) c_.flagged[b] = i;
+      if ((s_[i].status & status::kEach[b]) != 0 && c_.flagged[b] == kNone) c_.flagged[b] = i;
     }
   }
 

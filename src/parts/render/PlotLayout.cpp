@@ -11,8 +11,9 @@ namespace {
 
 constexpr double kSmallest = 32.0;
 constexpr double kLargest = 16384.0;
-constexpr double kLegendShare = 0.3;  // of the height, at most
+constexpr double kLegendShare = 1.0 / 3.0;  // of the height, at most, with its gap
 constexpr double kLabelGap = 6.0;
+constexpr double kScaleShare = 0.3;  // of the width, for scales of their own
 constexpr double kLegendGap = 4.0;
 constexpr double kSmallestPlot = 1.0;
 
@@ -30,7 +31,8 @@ Canvas CanvasFor(const TrendPicture& picture) {
 }
 
 int LegendRowLimit(const Canvas& canvas) {
-  return std::max(1, static_cast<int>(canvas.height * kLegendShare / metrics::kLegendRowHeight));
+  const double room = canvas.height * kLegendShare - kLegendGap;
+  return std::max(1, static_cast<int>(room / metrics::kLegendRowHeight));
 }
 
 PlotArea PlaceVertically(const Canvas& canvas, bool hasTitle, double legendHeight) {
@@ -45,10 +47,20 @@ PlotArea PlaceVertically(const Canvas& canvas, bool hasTitle, double legendHeigh
 }
 
 void MakeRoomForLabels(PlotArea& area, const Canvas& canvas, double labelWidth) {
-  // Labels may take up to half of the width; beyond that they overlap the plot.
-  const double margin = std::min(labelWidth + kLabelGap, canvas.width / 2);
-  area.left = metrics::kPad + margin;
-  area.width = std::max(kSmallestPlot, canvas.width - 2 * metrics::kPad - margin);
+  MakeRoomForScales(area, canvas, labelWidth + kLabelGap, 0.0);
+}
+
+void MakeRoomForScales(PlotArea& area, const Canvas& canvas, double left, double right) {
+  // Scales may take up to half of the width; beyond that they overlap the plot.
+  const double half = canvas.width / 2;
+  const double leftMargin = std::min(left, half);
+  const double rightMargin = std::min(right, half - leftMargin);
+  area.left = metrics::kPad + leftMargin;
+  area.width = std::max(kSmallestPlot, canvas.width - 2 * metrics::kPad - leftMargin - rightMargin);
+}
+
+double ScaleBudget(const Canvas& canvas) {
+  return canvas.width * kScaleShare;
 }
 
 double LegendTop(const PlotArea& area) {

@@ -14,7 +14,8 @@ struct Canvas {
 // number and limited to what a chart on a worksheet can be.
 Canvas CanvasFor(const TrendPicture& picture);
 
-// How many legend rows may take from the plot's height (at least one).
+// How many legend rows fit in a third of the height with the gap above them
+// (at least one).
 int LegendRowLimit(const Canvas& canvas);
 
 // The plot's top and height: room for the title above, the time labels and
@@ -23,6 +24,10 @@ PlotArea PlaceVertically(const Canvas& canvas, bool hasTitle, double legendHeigh
 
 // Narrows `area` on the left to make room for the value labels.
 void MakeRoomForLabels(PlotArea& area, const Canvas& canvas, double labelWidth);
+// Narrows `area` on both sides for scales of their own.
+void MakeRoomForScales(PlotArea& area, const Canvas& canvas, double left, double right);
+// The width that scales of their own may take together.
+double ScaleBudget(const Canvas& canvas);
 
 // The top edge of the legend below `area`.
 double LegendTop(const PlotArea& area);

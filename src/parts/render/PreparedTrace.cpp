@@ -22,11 +22,9 @@ PreparedTrace PrepareTrace(const TrendTrace& trace, const TimeWindow& window, st
   return prepared;
 }
 
-ValueExtent ExtentOf(const std::vector<PreparedTrace>& traces) {
+ValueExtent ExtentOf(const PreparedTrace& trace) {
   ValueExtent extent;
-  for (const PreparedTrace& trace : traces) {
-    for (const TracePoint& p : trace.line) extent.Add(p.value);
-  }
+  for (const TracePoint& p : trace.line) extent.Add(p.value);
   return extent;
 }
 

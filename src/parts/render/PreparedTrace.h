@@ -26,7 +26,7 @@ struct PreparedTrace {
 // columns across the window.
 PreparedTrace PrepareTrace(const TrendTrace& trace, const TimeWindow& window, std::size_t columns);
 
-// The finite values of all prepared lines.
-ValueExtent ExtentOf(const std::vector<PreparedTrace>& traces);
+// The finite values of one prepared line.
+ValueExtent ExtentOf(const PreparedTrace& trace);
 
 }  // namespace velkor::sim

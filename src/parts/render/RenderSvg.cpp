@@ -9,10 +9,12 @@
 #include "parts/render/Metrics.h"
 #include "parts/render/PlotLayout.h"
 #include "parts/render/PreparedTrace.h"
+#include "parts/render/ScaleLayout.h"
 #include "parts/render/SvgAxes.h"
 #include "parts/render/SvgElements.h"
 #include "parts/render/SvgText.h"
 #include "parts/render/SvgTrace.h"
+#include "parts/render/ValueScales.h"
 
 namespace velkor::sim {
 
@@ -20,9 +22,9 @@ namespace {
 
 constexpr double kValueTickSpacing = 40.0;
 constexpr double kTimeTickSpacing = 72.0;
+constexpr int kTypicalTicks = 6;
+constexpr std::string_view kSharedScaleColour = "#333333";
 constexpr std::string_view kClipId = "plot-area";
-constexpr std::uint32_t kStatusBits[] = {status::kQuestionable, status::kSubstituted,
-                                         status::kAnnotated};
 
 std::vector<PreparedTrace> PrepareTraces(const TrendPicture& picture,
                                          const std::optional<TimeWindow>& window,
@@ -37,19 +39,64 @@ std::vector<PreparedTrace> PrepareTraces(const TrendPicture& picture,
   return prepared;
 }
 
+// The value attributes the picture marks.
+std::uint32_t MarkedBits(const TrendPicture& picture) {
+  return picture.showValueAttributes ? status::kAll : status::kAlwaysMarked;
+}
+
+// The value scales and which trace is drawn on which.
+struct Scales {
+  std::vector<ScaleGroup> groups;
+  std::vector<std::size_t> ofTrace;
+  std::size_t drawn = 1;  // the first scales, as many as fit beside the plot
+  bool several() const { return groups.size() > 1; }
+};
+
+std::vector<ValueAxis> AxesOf(const Scales& scales, int maxTicks) {
+  std::vector<ValueAxis> axes;
+  for (const ScaleGroup& group : scales.groups) axes.emplace_back(group.extent, maxTicks);
+  return axes;
+}
+
+Scales ChooseScales(const TrendPicture& picture, const std::vector<PreparedTrace>& prepared,
+                    const Canvas& canvas) {
+  std::vector<ScaleInput> inputs;
+  for (std::size_t i = 0; i < prepared.size(); ++i)
+    inputs.push_back({ExtentOf(prepared[i]), picture.traces[i].unit});
+  Scales scales;
+  scales.groups = GroupScales(inputs);
+  scales.ofTrace = ScaleOfEachTrace(scales.groups, picture.traces.size());
+  // Which scales fit is judged on a typical number of ticks, before the
+  // legend has settled the plot's height.
+  if (scales.several())
+    scales.drawn = ScalesThatFit(AxesOf(scales, kTypicalTicks), ScaleBudget(canvas));
+  return scales;
+}
+
+// A trace whose scale found no room beside the plot names its range.
+std::string LegendDetail(const TrendTrace& trace, const Scales& scales, std::size_t index) {
+  std::string detail = trace.unit.empty() ? std::string() : "[" + trace.unit + "]";
+  const std::size_t scale = index < scales.ofTrace.size() ? scales.ofTrace[index] : 0;
+  if (scale < scales.drawn) return detail;
+  const ValueAxis axis(scales.groups[scale].extent, kTypicalTicks);
+  if (!detail.empty()) detail += ' ';
+  return detail + axis.Label(axis.low()) + "\u2026" + axis.Label(axis.high());
+}
+
 std::vector<LegendItem> LegendItems(const TrendPicture& picture,
                                     const std::vector<PreparedTrace>& prepared,
-                                    const Captions& captions) {
+                                    const Scales& scales, const Captions& captions) {
   std::vector<LegendItem> items;
   for (std::size_t i = 0; i < picture.traces.size(); ++i)
-    items.push_back({picture.traces[i].name, i, 0});
-  if (!picture.showValueAttributes) return items;
+    items.push_back({picture.traces[i].name, LegendDetail(picture.traces[i], scales, i), i, 0});
   std::uint32_t shown = 0;
   for (const PreparedTrace& trace : prepared) shown |= trace.statusBits;
+  shown &= MarkedBits(picture);
   const std::string_view texts[] = {captions.questionable, captions.substituted,
                                     captions.annotated};
-  for (std::size_t b = 0; b < std::size(kStatusBits); ++b) {
-    if ((shown & kStatusBits[b]) != 0) items.push_back({std::string(texts[b]), 0, kStatusBits[b]});
+  for (std::size_t b = 0; b < std::size(status::kEach); ++b) {
+    if ((shown & status::kEach[b]) != 0)
+      items.push_back({std::string(texts[b]), {}, 0, status::kEach[b]});
   }
   return items;
 }
@@ -96,28 +143,34 @@ void AppendNote(std::string& svg, const PlotArea& area, std::string_view note) {
 }
 
 void AppendTraces(std::string& svg, const TrendPicture& picture,
-                  const std::vector<PreparedTrace>& prepared, const PlotMapping& mapping) {
+                  const std::vector<PreparedTrace>& prepared, const std::vector<ValueAxis>& axes,
+                  const Scales& scales, const PlotArea& area, const TimeWindow& window) {
   svg += "<g clip-path=\"url(#";
   svg += kClipId;
   svg += ")\" fill=\"none\" stroke-width=\"";
   AppendNumber(svg, metrics::kLineWidth);
   svg += "\" stroke-linejoin=\"round\" stroke-linecap=\"round\">\n";
   for (std::size_t i = 0; i < prepared.size(); ++i) {
+    const PlotMapping mapping{area, window, axes[scales.ofTrace[i]]};
     const TraceDrawing drawing{picture.traces[i], prepared[i], StyleForTrace(i)};
-    AppendTrace(svg, drawing, mapping, picture.showValueAttributes);
+    AppendTrace(svg, drawing, mapping, MarkedBits(picture));
   }
   svg += "</g>\n";
 }
 
-// Axes, grid and traces of a picture with a valid time window.
-void AppendPlot(std::string& svg, const TrendPicture& picture,
-                const std::vector<PreparedTrace>& prepared, const PlotMapping& mapping,
-                const Canvas& canvas) {
-  AppendValueAxis(svg, mapping.area, mapping.axis);
-  const int timeTicks = static_cast<int>(mapping.area.width / kTimeTickSpacing);
-  AppendTimeAxis(svg, mapping.area, mapping.window, MakeTimeTicks(mapping.window, timeTicks),
-                 canvas.width);
-  AppendTraces(svg, picture, prepared, mapping);
+// A scale of one trace is drawn in its colour; one that traces share, grey.
+void AppendScales(std::string& svg, const std::vector<ValueAxis>& axes, const Scales& scales,
+                  const ScaleLayout& layout, const PlotArea& area) {
+  if (!scales.several()) {
+    AppendValueAxis(svg, area, axes[0]);
+    return;
+  }
+  for (const PlacedScale& place : layout.placed) {
+    const std::vector<std::size_t>& traces = scales.groups[place.scale].traces;
+    const std::string_view colour =
+        traces.size() == 1 ? StyleForTrace(traces[0]).colour : kSharedScaleColour;
+    AppendScale(svg, area, axes[place.scale], place, colour);
+  }
 }
 
 }  // namespace
@@ -127,21 +180,27 @@ std::string RenderSvg(const TrendPicture& picture) {
   const Captions& captions = CaptionsFor(picture.language);
   const std::optional<TimeWindow> window = MakeTimeWindow(picture.start, picture.end);
   const std::vector<PreparedTrace> prepared = PrepareTraces(picture, window, canvas);
+  const Scales scales = ChooseScales(picture, prepared, canvas);
   const LegendLayout legend =
-      LayoutLegend(LegendItems(picture, prepared, captions), canvas.width - 2 * metrics::kPad,
-                   LegendRowLimit(canvas));
+      LayoutLegend(LegendItems(picture, prepared, scales, captions),
+                   canvas.width - 2 * metrics::kPad, LegendRowLimit(canvas));
   PlotArea area = PlaceVertically(canvas, !picture.title.empty(), legend.height());
-  const ValueExtent extent = ExtentOf(prepared);
-  const ValueAxis axis(extent, static_cast<int>(area.height / kValueTickSpacing));
-  if (window) MakeRoomForLabels(area, canvas, ValueLabelWidth(axis));
+  const std::vector<ValueAxis> axes =
+      AxesOf(scales, static_cast<int>(area.height / kValueTickSpacing));
+  const ScaleLayout layout = PlaceScales(axes, scales.several() ? scales.drawn : 0);
+  if (window && scales.several()) MakeRoomForScales(area, canvas, layout.left, layout.right);
+  if (window && !scales.several()) MakeRoomForLabels(area, canvas, ValueLabelWidth(axes[0]));
 
   std::string svg;
   AppendHeader(svg, canvas, picture);
   AppendClipPath(svg, area);
   AppendTitle(svg, canvas, picture.title);
   if (window) {
-    AppendPlot(svg, picture, prepared, PlotMapping{area, *window, axis}, canvas);
-    if (extent.empty) AppendNote(svg, area, captions.noData);
+    AppendScales(svg, axes, scales, layout, area);
+    const int timeTicks = static_cast<int>(area.width / kTimeTickSpacing);
+    AppendTimeAxis(svg, area, *window, MakeTimeTicks(*window, timeTicks), canvas.width);
+    AppendTraces(svg, picture, prepared, axes, scales, area, *window);
+    if (scales.groups[0].extent.empty) AppendNote(svg, area, captions.noData);
   } else {
     AppendNote(svg, area, captions.noTimeRange);
   }

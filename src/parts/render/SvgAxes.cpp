@@ -14,19 +14,46 @@ constexpr std::string_view kLabelGroup = "<g fill=\"#333333\">\n";
 constexpr double kLabelGap = 4.0;
 constexpr double kBaselineShift = 3.5;  // centres a label on its tick
 
-}  // namespace
-
-void AppendValueAxis(std::string& svg, const PlotArea& area, const ValueAxis& axis) {
+std::string GridData(const PlotArea& area, const ValueAxis& axis) {
   std::string grid;
-  svg += kLabelGroup;
   for (double tick : axis.ticks()) {
     const double y = area.Y(axis.Fraction(tick));
     AppendCommand(grid, 'M', area.left, y);
     AppendCommand(grid, 'H', area.right());
+  }
+  return grid;
+}
+
+}  // namespace
+
+void AppendValueAxis(std::string& svg, const PlotArea& area, const ValueAxis& axis) {
+  svg += kLabelGroup;
+  for (double tick : axis.ticks()) {
+    const double y = area.Y(axis.Fraction(tick));
     AppendText(svg, area.left - kLabelGap, y + kBaselineShift, "end", axis.Label(tick));
   }
   svg += "</g>\n";
-  AppendPath(svg, grid, kGridPaint);
+  AppendPath(svg, GridData(area, axis), kGridPaint);
+}
+
+void AppendScale(std::string& svg, const PlotArea& area, const ValueAxis& axis,
+                 const PlacedScale& place, std::string_view colour) {
+  if (place.scale == 0) AppendPath(svg, GridData(area, axis), kGridPaint);
+  const double outward = place.right ? 1.0 : -1.0;
+  const double x = place.right ? area.right() + place.offset : area.left - place.offset;
+  const double labelX = x + outward * (metrics::kScaleTick + metrics::kScaleLabelGap);
+  std::string lines;
+  AppendCommand(lines, 'M', x, area.top);
+  AppendCommand(lines, 'V', area.bottom());
+  svg += "<g" + Attribute("fill", colour) + ">\n";
+  for (double tick : axis.ticks()) {
+    const double y = area.Y(axis.Fraction(tick));
+    AppendCommand(lines, 'M', x, y);
+    AppendCommand(lines, 'h', outward * metrics::kScaleTick);
+    AppendText(svg, labelX, y + kBaselineShift, place.right ? "start" : "end", axis.Label(tick));
+  }
+  svg += "</g>\n";
+  AppendPath(svg, lines, Attribute("stroke", colour) + R"( stroke-width="1" fill="none")");
 }
 
 void AppendTimeAxis(std::string& svg, const PlotArea& area, const TimeWindow& window,
@@ -48,12 +75,6 @@ void AppendTimeAxis(std::string& svg, const PlotArea& area, const TimeWindow& wi
 
 void AppendFrame(std::string& svg, const PlotArea& area) {
   AppendRect(svg, area, R"( fill="none" stroke="#8c8c8c" stroke-width="1")");
-}
-
-double ValueLabelWidth(const ValueAxis& axis) {
-  double widest = 0.0;
-  for (double tick : axis.ticks()) widest = std::max(widest, metrics::TextWidth(axis.Label(tick)));
-  return widest;
 }
 
 }  // namespace velkor::sim

@@ -15,8 +15,6 @@ constexpr double kDotRadius = 2.5;
 constexpr double kSampleMarkerRadius = 2.0;
 // Sample markers closer than this merge into a thick line; leave them out.
 constexpr double kMarkerSpacing = 4.0;
-constexpr std::uint32_t kStatusBits[] = {status::kQuestionable, status::kSubstituted,
-                                         status::kAnnotated};
 
 // The real samples of the line, without the points made up at the edges.
 std::span<const TracePoint> Samples(const PreparedTrace& trace) {
@@ -40,10 +38,12 @@ std::string DotData(const TraceDrawing& trace, const LinePath& path, const PlotM
   return data;
 }
 
-void AppendStatusMarkers(std::string& svg, const TraceDrawing& trace, const PlotMapping& mapping) {
+void AppendStatusMarkers(std::string& svg, const TraceDrawing& trace, const PlotMapping& mapping,
+                         std::uint32_t statusBits) {
   const std::string paint =
       R"( fill="#ffffff" stroke-width="1")" + Attribute("stroke", trace.style.colour);
-  for (std::uint32_t bit : kStatusBits) {
+  for (std::uint32_t bit : status::kEach) {
+    if ((statusBits & bit) == 0) continue;
     std::string data;
     for (const TracePoint& p : trace.prepared.flagged) {
       if ((p.status & bit) == 0) continue;
@@ -57,14 +57,14 @@ void AppendStatusMarkers(std::string& svg, const TraceDrawing& trace, const Plot
 }  // namespace
 
 void AppendTrace(std::string& svg, const TraceDrawing& trace, const PlotMapping& mapping,
-                 bool showValueAttributes) {
+                 std::uint32_t statusBits) {
   const LinePath path = BuildLinePath(trace.prepared.line, trace.source.stepped, mapping);
   std::string linePaint = Attribute("stroke", trace.style.colour);
   if (!trace.style.dashArray.empty())
     linePaint += Attribute("stroke-dasharray", trace.style.dashArray);
   AppendPath(svg, path.data, linePaint);
   AppendPath(svg, DotData(trace, path, mapping), Attribute("fill", trace.style.colour));
-  if (showValueAttributes) AppendStatusMarkers(svg, trace, mapping);
+  AppendStatusMarkers(svg, trace, mapping, statusBits);
 }
 
 }  // namespace velkor::sim

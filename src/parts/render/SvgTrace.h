@@ -16,7 +16,8 @@ struct TraceDrawing {
   TraceStyle style;
 };
 
+// `statusBits` are the value attributes marked.
 void AppendTrace(std::string& svg, const TraceDrawing& trace, const PlotMapping& mapping,
-                 bool showValueAttributes);
+                 std::uint32_t statusBits);
 
 }  // namespace velkor::sim

@@ -16,6 +16,10 @@ inline constexpr std::uint32_t kQuestionable = 1;
 inline constexpr std::uint32_t kSubstituted = 2;
 inline constexpr std::uint32_t kAnnotated = 4;
 inline constexpr std::uint32_t kAll = kQuestionable | kSubstituted | kAnnotated;
+inline constexpr std::uint32_t kEach[] = {kQuestionable, kSubstituted, kAnnotated};
+// Marked even when the value attributes are not shown: a doubtful value
+// must not look like a good one.
+inline constexpr std::uint32_t kAlwaysMarked = kQuestionable;
 }  // namespace status
 
 struct TracePoint {
@@ -28,6 +32,7 @@ enum class TraceKind : std::uint8_t { Archive, Worksheet };
 
 struct TrendTrace {
   std::string name;  // legend text, UTF-8
+  std::string unit;  // engineering units shown after the name; empty: none
   TraceKind kind = TraceKind::Archive;
   // Any order; the renderer sorts by time when needed (stable, so samples
   // with the same time keep their order).

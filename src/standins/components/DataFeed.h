@@ -20,6 +20,7 @@ struct FeedSeries {
   std::vector<TracePoint> points;  // the last query's values; empty before one
   bool stepped = false;
   bool markers = false;
+  std::string unit;  // engineering units from the archive; empty when unknown
 };
 
 class DataFeed {

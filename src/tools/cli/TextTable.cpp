@@ -1,10 +1,8 @@
 #include "tools/cli/TextTable.h"
 
 #include <algorithm>
-#include <cstdint>
 
 #include "platform/Utf8.h"
-#include "platform/VbString.h"
 
 namespace velkor::cli {
 
@@ -29,12 +27,12 @@ std::string Visible(const std::string& value) {
 void PrintTable(std::ostream& out, const std::vector<TableRow>& rows, const std::string& indent) {
   if (rows.empty()) return;
   std::vector<TableRow> shown;
-  std::vector<std::int32_t> widths(rows[0].size(), 0);
+  std::vector<std::size_t> widths(rows[0].size(), 0);
   for (const auto& row : rows) {
     TableRow cells;
     for (std::size_t c = 0; c < row.size(); ++c) {
       cells.push_back(Visible(row[c]));
-      if (c < widths.size()) widths[c] = std::max(widths[c], vb::Len(cells.back()));
+      if (c < widths.size()) widths[c] = std::max(widths[c], utf8::DisplayWidth(cells.back()));
     }
     shown.push_back(std::move(cells));
   }
@@ -43,7 +41,7 @@ void PrintTable(std::ostream& out, const std::vector<TableRow>& rows, const std:
     for (std::size_t c = 0; c < row.size(); ++c) {
       line += row[c];
       if (c + 1 < row.size() && c < widths.size())
-        line.append(static_cast<std::size_t>(std::max(0, widths[c] - vb::Len(row[c])) + 2), ' ');
+        line.append(widths[c] - utf8::DisplayWidth(row[c]) + 2, ' ');
     }
     line.erase(line.find_last_not_of(' ') + 1);
     out << line << '\n';

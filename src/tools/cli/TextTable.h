@@ -1,4 +1,5 @@
-// Rows of texts printed as aligned columns, widths counted in characters.
+// Rows of texts printed as aligned columns, widths counted in terminal
+// columns: East Asian wide characters take two, combining marks none.
 #pragma once
 
 #include <ostream>

@@ -25,7 +25,7 @@ std::vector<double> Times(const std::vector<Sample>& samples) {
 // Ten samples a minute apart from kT0, valued 0..9.
 struct TenSamples : ::testing::Test {
   TenSamples() {
-    point = store.AddPoint(store.AddServer("srv1"), "level");
+    point = store.AddPoint(store.AddServer("srv1"), "level", PointDetails{"Tank level", "m"});
     std::vector<Sample> samples;
     for (int k = 0; k < 10; ++k) samples.push_back({DateValue{At(k)}, double(k)});
     store.AppendValues(point, samples);
@@ -62,6 +62,7 @@ TEST_F(TenSamples, TheValueBeforeARangeIsTheLastOneEarlier) {
   EXPECT_FALSE(store.ReadBefore(point, DateValue{At(0)}));
   const RangeRead read = store.ReadRange(" SRV1", "LEVEL ", DateValue{At(3)}, DateValue{At(4)});
   EXPECT_TRUE(read.pointKnown);
+  EXPECT_EQ(read.units, "m");
   ASSERT_TRUE(read.before);
   EXPECT_EQ(read.before->value, 2.0);
   EXPECT_EQ(read.samples.size(), 2u);
@@ -74,6 +75,7 @@ TEST_F(TenSamples, AnUnknownPointReadsAsNoValues) {
     EXPECT_FALSE(read.pointKnown) << server << "\\" << tag;
     EXPECT_TRUE(read.samples.empty());
     EXPECT_FALSE(read.before);
+    EXPECT_EQ(read.units, "");
   }
   EXPECT_TRUE(store.ReadRange(12345, DateValue{At(0)}, DateValue{At(9)}).empty());
 }

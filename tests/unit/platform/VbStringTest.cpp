@@ -83,15 +83,23 @@ TEST(PlatformVbString, MidLeftRightCountCharacters) {
   }
 }
 
-TEST(PlatformVbString, CaseMappingCoversLatinGreekAndCyrillic) {
+TEST(PlatformVbString, CaseMappingCoversEveryScript) {
   const std::vector<std::pair<std::string, std::string>> upper{
       {"abcxyz 1-2_3", "ABCXYZ 1-2_3"},
       {"àéîõüÿøþ", "ÀÉÎÕÜŸØÞ"},
       {"привет ёж ђџ", "ПРИВЕТ ЁЖ ЂЏ"},
       {"ĳňŵžſı", "ĲŇŴŽSI"},
-      {"ßŉĸ÷", "ßŉĸ÷"},
+      {"ßŉĸ÷", "ßŉĸ÷"},  // no single capital: they stay
       {"αβγ ςσ άώ", "ΑΒΓ ΣΣ ΆΏ"},
       {"ѣҕӂӑԯ", "ѢҔӁӐԮ"},
+      {"ștefan ţ", "ȘTEFAN Ţ"},      // Latin Extended-B, Romanian
+      {"ǆ ǅ ǳ", "Ǆ Ǆ Ǳ"},            // digraphs, the title case too
+      {"ạ ỹ ơ", "Ạ Ỹ Ơ"},            // Vietnamese
+      {"բարի", "ԲԱՐԻ"},              // Armenian
+      {"ａｂｃ", "ＡＢＣ"},          // fullwidth Latin
+      {"\U00010428", "\U00010400"},  // Deseret, four bytes each
+      {"µ", "\u039C"},               // the micro sign's capital is Greek Mu
+      {"漢字 ｶﾅ", "漢字 ｶﾅ"},        // no case
       {"\xff"
        "a\xc3",
        "\xff"
@@ -101,21 +109,43 @@ TEST(PlatformVbString, CaseMappingCoversLatinGreekAndCyrillic) {
   EXPECT_EQ(LCase("ÀÉÎÕÜŸØÞ"), "àéîõüÿøþ");
   EXPECT_EQ(LCase("ПРИВЕТ ЁЖ ЂЏ"), "привет ёж ђџ");
   EXPECT_EQ(LCase("ΣİĲ×"), "σiĳ×");
+  EXPECT_EQ(LCase("ȘTEFAN Ǆ ǅ"), "ștefan ǆ ǆ");
 }
 
-TEST(PlatformVbString, CaseMappingIsAPairingOnItsBlocks) {
-  // Every lower-case letter of Latin-1, Latin Extended-A and Cyrillic maps up
-  // and back to itself, and an upper-case letter is its own upper case.
+TEST(PlatformVbString, CaseMappingIsStable) {
+  // Upper case is its own upper case, so two names that match keep matching
+  // once one of them is stored in upper case; ASCII maps by its own rule.
   const auto code = [](char32_t c) { return static_cast<std::uint32_t>(c); };
-  for (char32_t c = 0xC0; c <= 0x52F; ++c) {
+  for (char32_t c = 0; c <= 0x1FFFF; ++c) {
     const char32_t up = utf8::ToUpper(c);
-    if (up == c) continue;
     EXPECT_EQ(code(utf8::ToUpper(up)), code(up)) << std::hex << code(c);
-    const bool sharesItsCapital = c == 0x131 || c == 0x17F || c == 0x3C2;  // ı ſ ς
-    if (!sharesItsCapital) {
-      EXPECT_EQ(code(utf8::ToLower(up)), code(c)) << std::hex << code(c);
+    if (c < 0x80) {
+      const bool letter = (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
+      EXPECT_EQ(code(up), letter ? code(c & ~0x20u) : code(c)) << std::hex << code(c);
+      EXPECT_EQ(code(utf8::ToLower(c)), letter ? code(c | 0x20) : code(c)) << std::hex << code(c);
     }
   }
+}
+
+TEST(PlatformVbString, DisplayWidthCountsTerminalColumns) {
+  struct Row {
+    const char* fact;
+    std::string text;
+    std::size_t columns;
+  };
+  const Row rows[] = {
+      {"ASCII", "flow 2", 6},
+      {"Latin, Greek, Cyrillic", "Ștefan Ωж", 9},
+      {"CJK ideographs are wide", "温度计", 6},
+      {"fullwidth forms are wide", "ＡＢ", 4},
+      {"halfwidth katakana are not", "ｶﾅ", 2},
+      {"Hangul syllables are wide", "한국", 4},
+      {"a combining mark takes none", "e\u0301", 1},
+      {"an emoji is wide", "\U0001F600", 2},
+      {"a malformed byte takes one", "a\xff", 2},
+      {"nothing", "", 0},
+  };
+  for (const Row& row : rows) EXPECT_EQ(utf8::DisplayWidth(row.text), row.columns) << row.fact;
 }
 
 TEST(PlatformVbString, CompareTextIgnoresCase) {
@@ -124,9 +154,10 @@ TEST(PlatformVbString, CompareTextIgnoresCase) {
     int result;
   };
   const std::vector<Case> cases{
-      {"abc", "ABC", 0},     {"a", "B", -1},      {"B", "a", 1},       {"", "", 0},
-      {"a", "", 1},          {"", "a", -1},       {"ёж", "ЁЖ", 0},     {"Straße", "STRASSE", 1},
-      {"Äpfel", "äPFEL", 0}, {"\xff", "\xff", 0}, {"abc", "abcd", -1},
+      {"abc", "ABC", 0},     {"a", "B", -1},      {"B", "a", 1},           {"", "", 0},
+      {"a", "", 1},          {"", "a", -1},       {"ёж", "ЁЖ", 0},         {"Straße", "STRASSE", 1},
+      {"Äpfel", "äPFEL", 0}, {"\xff", "\xff", 0}, {"abc", "abcd", -1},     {"Ștefan", "ȘTEFAN", 0},
+      {"ǅ", "ǆ", 0},         {"ǅ", "Ǆ", 0},       {"Ｔａｇ", "ＴＡＧ", 0},
   };
   for (const auto& c : cases) EXPECT_EQ(CompareText(c.a, c.b), c.result) << c.a << " / " << c.b;
   EXPECT_TRUE(EqualsText("Server1", "SERVER1"));

@@ -7,6 +7,7 @@ SeriesRead ReadSeries(const ArchiveStore& archive, std::string_view server, std:
   RangeRead read = archive.ReadRange(server, tag, range.start, range.end);
   SeriesRead series;
   series.pointKnown = read.pointKnown;
+  series.units = std::move(read.units);
   series.points.reserve(read.samples.size());
   for (const Sample& s : read.samples)
     series.points.push_back({s.time.serial, s.value, static_cast<std::uint32_t>(s.status)});

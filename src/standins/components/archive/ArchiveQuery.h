@@ -1,6 +1,7 @@
 // Reading one archive specification's values over a time range.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,6 +14,7 @@ namespace velkor::sim {
 struct SeriesRead {
   std::vector<TracePoint> points;
   bool pointKnown = false;  // false: the archive has no such server or tag
+  std::string units;
 };
 
 // The samples of (server, tag) within `range`, both bounds included; none

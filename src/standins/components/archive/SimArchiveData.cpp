@@ -78,6 +78,7 @@ void SimArchiveData::QuerySpecs(std::int32_t mode) {
     SeriesRead read = ReadSeries(*archive, spec->Attrs().TextOr(archive_key::kServer, ""),
                                  spec->Attrs().TextOr(archive_key::kTag, ""), range);
     spec->points = std::move(read.points);
+    spec->units = std::move(read.units);
     spec->queried = true;
     spec->stale = false;
     allKnown = allKnown && read.pointKnown;
@@ -159,7 +160,7 @@ std::vector<FeedSeries> SimArchiveData::Series() const {
   std::vector<FeedSeries> series;
   for (const auto& spec : core_.store->Applied()) {
     bool markers = enableMarkers_ || spec->Attrs().FlagOr(archive_key::kMarkers, false);
-    series.push_back({spec->Name(), TraceKind::Archive, spec->points, false, markers});
+    series.push_back({spec->Name(), TraceKind::Archive, spec->points, false, markers, spec->units});
   }
   return series;
 }

@@ -39,6 +39,7 @@ TrendTrace TraceOf(const TraceKey& key, const FeedSeries* series) {
   trace.points = series->points;
   trace.stepped = series->stepped;
   trace.markers = series->markers;
+  trace.unit = series->unit;
   return trace;
 }
 

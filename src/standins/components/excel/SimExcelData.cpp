@@ -176,8 +176,12 @@ std::vector<FeedSeries> SimExcelData::Series() const {
   std::vector<FeedSeries> series;
   for (const auto& spec : core_.store->Applied()) {
     const SimSpecAttributes& a = spec->Attrs();
-    series.push_back({spec->Name(), TraceKind::Worksheet, spec->points,
-                      a.FlagOr(excel_key::kStepped, false), a.FlagOr(excel_key::kMarkers, false)});
+    series.push_back({spec->Name(),
+                      TraceKind::Worksheet,
+                      spec->points,
+                      a.FlagOr(excel_key::kStepped, false),
+                      a.FlagOr(excel_key::kMarkers, false),
+                      {}});
   }
   return series;
 }

@@ -33,6 +33,7 @@ class SimQuerySpec : public component::QuerySpec {
   // The last query's values; `queried` stays false until a query ran, and
   // `stale` marks a spec whose source changed since.
   std::vector<TracePoint> points;
+  std::string units;  // of the archive point, as the last query found them
   bool queried = false;
   bool stale = false;
 

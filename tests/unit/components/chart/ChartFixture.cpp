@@ -22,7 +22,8 @@ void FakeFeed::SetSeries(std::vector<sim::FeedSeries> replacement) {
 void FakeFeed::SetSeriesNamed(const std::vector<std::string>& names) {
   std::vector<sim::FeedSeries> replacement;
   for (const auto& name : names)
-    replacement.push_back({name, sim::TraceKind::Archive, {{1.0, 1.0, 0}, {2.0, 2.0, 0}}});
+    replacement.push_back(
+        {name, sim::TraceKind::Archive, {{1.0, 1.0, 0}, {2.0, 2.0, 0}}, false, false, {}});
   SetSeries(std::move(replacement));
 }
 

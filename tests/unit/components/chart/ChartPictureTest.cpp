@@ -14,14 +14,15 @@ using ChartPictureTest = ChartFixture;
 
 sim::FeedSeries Series(std::string name, std::vector<sim::TracePoint> points, bool stepped = false,
                        bool markers = false) {
-  return {std::move(name), sim::TraceKind::Worksheet, std::move(points), stepped, markers};
+  return {std::move(name), sim::TraceKind::Worksheet, std::move(points), stepped, markers, {}};
 }
 
 TEST_F(ChartPictureTest, HoldsDisplayTracesInChartOrderAndTheObjectSize) {
   auto chart = AddChart();
   auto feed = AddFeed("XL", {});
-  feed->SetSeries({Series("Flow", {{10.0, 1.0, 0}, {12.0, 3.0, 0}}, true, false),
-                   Series("Level", {{11.0, 5.0, sim::status::kQuestionable}}, false, true)});
+  sim::FeedSeries level = Series("Level", {{11.0, 5.0, sim::status::kQuestionable}}, false, true);
+  level.unit = "m";
+  feed->SetSeries({Series("Flow", {{10.0, 1.0, 0}, {12.0, 3.0, 0}}, true, false), level});
   chart->DataSources()->Add("XL", Variant::Missing(), true);
   chart->ApplyPropertySet(std::make_shared<sim::ChartPropertySet>(sim::ChartDisplay{"T", true}));
   chart->SetLanguage("1031");
@@ -36,10 +37,12 @@ TEST_F(ChartPictureTest, HoldsDisplayTracesInChartOrderAndTheObjectSize) {
   EXPECT_DOUBLE_EQ(picture.height, 300);
   ASSERT_EQ(picture.traces.size(), 2u);
   EXPECT_EQ(picture.traces[0].name, "Level");
+  EXPECT_EQ(picture.traces[0].unit, "m");
   EXPECT_TRUE(picture.traces[0].markers);
   EXPECT_EQ(picture.traces[0].points[0].status, sim::status::kQuestionable);
   EXPECT_EQ(picture.traces[1].name, "Flow");
   EXPECT_TRUE(picture.traces[1].stepped);
+  EXPECT_EQ(picture.traces[1].unit, "");
   EXPECT_EQ(picture.traces[1].kind, sim::TraceKind::Worksheet);
   // No feed has a time range: the span of the samples.
   EXPECT_EQ(picture.start, DateValue{10.0});
