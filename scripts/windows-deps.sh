@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # Fetches the sources of the libraries the Windows build compiles itself, from
 # Debian's own source packages, into BUILD_DIR/deps once: pugixml, Expat and
-# utf8proc as they come,
-# SQLite as its single-file amalgamation (made by the source tree's own tool,
-# which needs tclsh). The apt folder is private: a deb-src entry derived from
+# utf8proc as they come, SQLite as its single-file amalgamation (made by the
+# source tree's own tool, which needs tclsh). The apt folder is private: a deb-src entry derived from
 # the machine's Debian entry, nothing changed in the system's configuration.
 # GoogleTest comes as source with libgtest-dev (/usr/src/googletest).
 # Usage: scripts/windows-deps.sh BUILD_DIR
