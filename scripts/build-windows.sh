@@ -5,6 +5,8 @@
 # BUILD_DIR then runs the Windows programs under Wine (scripts/wine-run).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+# Paths below the checkout hash alike in every clone, so ccache serves them all.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
 build=${1:-$root/build-windows}
 shift || true
 bash "$root/scripts/windows-deps.sh" "$build"
