@@ -81,12 +81,6 @@ TEST_F(ErrorReport, WithoutALoggerTheErrorLeavesTheReporter) {
 }
 
 TEST_F(ErrorReport, ReportsOfAThreadGoToThatThreadsLogger) {
-#ifdef _WIN32
-  // Open fault of the Windows build: the thread crashes on its way out
-  // under Wine (the per-thread services' teardown); the control itself runs
-  // on the container's one thread.
-  GTEST_SKIP() << "a second thread's teardown crashes in the Windows build";
-#endif
   std::vector<std::string> otherLines;
   std::thread other([&] {
     auto sim = sim::InstallSimServices({.languageLibraries = false, .dataDir = std::nullopt});
