@@ -91,6 +91,10 @@ std::string Map(std::string_view s, char32_t (*map)(char32_t)) {
   std::string out;
   out.reserve(s.size());
   for (std::size_t i = 0; i < s.size();) {
+    if (static_cast<unsigned char>(s[i]) < 0x80) {
+      out += static_cast<char>(map(static_cast<unsigned char>(s[i++])));
+      continue;
+    }
     const Char c = Decode(s, i);
     if (IsWellFormed(c)) {
       Append(out, map(c.code));

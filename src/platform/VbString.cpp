@@ -49,12 +49,12 @@ std::string Trim(std::string_view s) {
   return LTrim(RTrim(s));
 }
 
-std::int32_t InStr(std::int32_t start, std::string_view s, std::string_view find,
-                   bool textCompare) {
-  if (start < 1) Raise(err::kInvalidProcedureCall);
-  if (s.empty()) return 0;
-  const std::string hay = textCompare ? UCase(s) : std::string(s);
-  const std::string needle = textCompare ? UCase(find) : std::string(find);
+namespace {
+
+// InStr with text compare: both sides upper-cased, then searched.
+std::int32_t InStrText(std::int32_t start, std::string_view s, std::string_view find) {
+  const std::string hay = UCase(s);
+  const std::string needle = UCase(find);
   const auto offsets = utf8::Offsets(hay);
   const auto length = static_cast<std::int32_t>(offsets.size() - 1);
   if (start > length + 1 || (start > length && !needle.empty())) return 0;
@@ -63,6 +63,27 @@ std::int32_t InStr(std::int32_t start, std::string_view s, std::string_view find
   for (auto pos = hay.find(needle, offsets[static_cast<std::size_t>(start - 1)]);
        pos != std::string::npos; pos = hay.find(needle, pos + 1)) {
     if (IsCharStart(offsets, pos)) return CharIndexAt(offsets, pos) + 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::int32_t InStr(std::int32_t start, std::string_view s, std::string_view find,
+                   bool textCompare) {
+  if (start < 1) Raise(err::kInvalidProcedureCall);
+  if (s.empty()) return 0;
+  if (textCompare) return InStrText(start, s, find);
+  // Walks the characters once, no further than the hit, without a copy.
+  std::size_t byte = 0;
+  std::int32_t before = 0;  // characters before `byte`
+  for (; before < start - 1 && byte < s.size(); ++before) byte += utf8::Decode(s, byte).size;
+  if (before < start - 1 || (byte == s.size() && !find.empty())) return 0;
+  if (find.empty()) return start;
+  // A malformed needle may match inside a character; such hits do not count.
+  for (auto pos = s.find(find, byte); pos != std::string_view::npos; pos = s.find(find, pos + 1)) {
+    for (; byte < pos; ++before) byte += utf8::Decode(s, byte).size;
+    if (byte == pos) return before + 1;
   }
   return 0;
 }
@@ -94,9 +115,29 @@ std::string LCase(std::string_view s) {
   return utf8::Map(s, utf8::ToLower);
 }
 
+namespace {
+
+char UpperAscii(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 0x20) : c;
+}
+
+bool IsAscii(char c) {
+  return static_cast<unsigned char>(c) < 0x80;
+}
+
+}  // namespace
+
 int CompareText(std::string_view a, std::string_view b) {
   std::size_t i = 0;
   std::size_t j = 0;
+  // Pairs of ASCII characters compare byte by byte; code point order is
+  // byte order there.
+  for (; i < a.size() && i < b.size() && IsAscii(a[i]) && IsAscii(b[i]); ++i) {
+    const char ua = UpperAscii(a[i]);
+    const char ub = UpperAscii(b[i]);
+    if (ua != ub) return ua < ub ? -1 : 1;
+  }
+  j = i;
   while (i < a.size() && j < b.size()) {
     const auto ca = utf8::Decode(a, i);
     const auto cb = utf8::Decode(b, j);
@@ -109,6 +150,21 @@ int CompareText(std::string_view a, std::string_view b) {
   if (i < a.size()) return 1;
   if (j < b.size()) return -1;
   return 0;
+}
+
+std::string FoldKey(std::string_view s) {
+  std::string key;
+  key.reserve(s.size());
+  for (std::size_t i = 0; i < s.size();) {
+    if (IsAscii(s[i])) {
+      key += UpperAscii(s[i++]);
+      continue;
+    }
+    const auto c = utf8::Decode(s, i);
+    utf8::Append(key, utf8::ToUpper(c.code));
+    i += c.size;
+  }
+  return key;
 }
 
 std::string Replace(std::string_view s, std::string_view find, std::string_view with) {

@@ -34,6 +34,9 @@ int CompareText(std::string_view a, std::string_view b);
 inline bool EqualsText(std::string_view a, std::string_view b) {
   return CompareText(a, b) == 0;
 }
+// A key that two texts share exactly when EqualsText holds for them, for
+// looking names up in a hash table.
+std::string FoldKey(std::string_view s);
 std::string Replace(std::string_view s, std::string_view find, std::string_view with);
 
 }  // namespace velkor::vb

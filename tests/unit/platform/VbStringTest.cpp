@@ -54,6 +54,9 @@ TEST(PlatformVbString, InStrFindsCharacterPositions) {
       {2, "ııı", "I", true, 2},           // folding changes byte lengths
       {1, "\xc2\xbc", "\xbc", false, 0},  // no hit inside a character
       {1, "straße", "SS", true, 0},       // simple case mapping only
+      {3, "äbä", "ä", false, 3},
+      {2, "ääb", "b", false, 3},
+      {1, "\xc2\xbc\xbc", "\xbc", false, 2},  // the lone byte after the character
   };
   for (const auto& c : cases) {
     EXPECT_EQ(InStr(c.start, c.s, c.find, c.text), c.result) << c.s << " / " << c.find;
@@ -157,10 +160,20 @@ TEST(PlatformVbString, CompareTextIgnoresCase) {
       {"abc", "ABC", 0},     {"a", "B", -1},      {"B", "a", 1},           {"", "", 0},
       {"a", "", 1},          {"", "a", -1},       {"ёж", "ЁЖ", 0},         {"Straße", "STRASSE", 1},
       {"Äpfel", "äPFEL", 0}, {"\xff", "\xff", 0}, {"abc", "abcd", -1},     {"Ștefan", "ȘTEFAN", 0},
-      {"ǅ", "ǆ", 0},         {"ǅ", "Ǆ", 0},       {"Ｔａｇ", "ＴＡＧ", 0},
+      {"ǅ", "ǆ", 0},         {"ǅ", "Ǆ", 0},       {"Ｔａｇ", "ＴＡＧ", 0}, {"abcä", "ABCÄ", 0},
+      {"abc", "abä", -1},    {"_", "a", 1},       {"a[", "A{", -1},        {"ab\xff", "AB\xff", 0},
+      {"\xe0", "À", 0},  // a lone byte reads as its Latin-1 letter
   };
   for (const auto& c : cases) EXPECT_EQ(CompareText(c.a, c.b), c.result) << c.a << " / " << c.b;
   EXPECT_TRUE(EqualsText("Server1", "SERVER1"));
+}
+
+TEST(PlatformVbString, FoldKeysMatchExactlyWhenTheTextsCompareEqual) {
+  const std::vector<std::string> texts{"abc", "ABC", "aBc",  "abd", "ёж", "ЁЖ", "Äpfel", "äPFEL",
+                                       "ı",   "I",   "\xe0", "À",   "à",  "",   "ab\xff"};
+  for (const auto& a : texts)
+    for (const auto& b : texts)
+      EXPECT_EQ(FoldKey(a) == FoldKey(b), EqualsText(a, b)) << a << " / " << b;
 }
 
 TEST(PlatformVbString, ReplaceEveryOccurrence) {
