@@ -30,6 +30,8 @@ constexpr std::string_view kPoints[] = {
     "TrendChart.Refresh",
     "TrendChart.GetPropertySet",
     "TrendChart.ApplyPropertySet",
+    "Traces.Count",
+    "Traces.Item",
     "ArchiveData.AddQuerySpec",
     "ArchiveData.RemoveQuerySpec",
     "ArchiveData.QueryObject",
@@ -64,6 +66,14 @@ struct Armed {
 };
 
 thread_local std::map<std::string, Armed, std::less<>> tArmed;
+thread_local bool tCounting = false;
+thread_local std::map<std::string, std::int64_t, std::less<>> tCalls;
+
+void Count(std::string_view point) {
+  auto found = tCalls.find(point);
+  if (found == tCalls.end()) found = tCalls.emplace(std::string(point), 0).first;
+  ++found->second;
+}
 
 }  // namespace
 
@@ -86,9 +96,21 @@ void ArmFault(std::string_view point, std::int32_t error, std::int32_t count, st
 
 void ClearFaults() {
   tArmed.clear();
+  tCounting = false;
+  tCalls.clear();
+}
+
+void CountFaultPointCalls() {
+  tCounting = true;
+}
+
+std::int64_t FaultPointCalls(std::string_view point) {
+  const auto found = tCalls.find(point);
+  return found == tCalls.end() ? 0 : found->second;
 }
 
 void ThrowIfArmed(std::string_view point) {
+  if (tCounting) Count(point);
   const auto found = tArmed.find(point);
   if (found == tArmed.end()) return;
   Armed& armed = found->second;

@@ -23,6 +23,13 @@ void ArmFault(std::string_view point, std::int32_t error, std::int32_t count = 1
 // Disarms every point of the calling thread.
 void ClearFaults();
 
+// From now on counts every call of every point of the calling thread, armed
+// or not, for tests that bound how often the control calls a stand-in.
+// ClearFaults stops counting and forgets the counts.
+void CountFaultPointCalls();
+// The calls of `point` counted since CountFaultPointCalls.
+std::int64_t FaultPointCalls(std::string_view point);
+
 // Raises the armed error when `point` is due to fail; counts the call either
 // way. A failing call leaves the system's last error (errno) at EIO, as a
 // failed system call would, so that readers that report it stay repeatable.

@@ -18,6 +18,13 @@ void DataControlCore::SetLanguage(const std::string& langId) {
   MarkDirty("Language");
 }
 
+std::vector<std::string> DataControlCore::AppliedNames() const {
+  std::vector<std::string> names;
+  names.reserve(store->Applied().size());
+  for (const auto& spec : store->Applied()) names.push_back(spec->Name());
+  return names;
+}
+
 void DataControlCore::MarkDirty(std::string_view property) const {
   if (site) site->PropertyChanged(property);
 }

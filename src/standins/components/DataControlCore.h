@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Event.h"
 #include "platform/host/ControlSite.h"
@@ -32,6 +33,8 @@ class DataControlCore {
   std::shared_ptr<host::ControlSite> site;
   std::string language;
 
+  // The names of the applied specifications, in order.
+  std::vector<std::string> AppliedNames() const;
   void MarkDirty(std::string_view property) const;
   void SetLanguage(const std::string& langId);
   // The workbook the control sits in; nullptr without a site.

@@ -29,6 +29,13 @@ class DataFeed {
 
   // The applied specifications, in the order they were added.
   virtual std::vector<FeedSeries> Series() const = 0;
+  // Their names alone, in the same order. The data controls answer without
+  // copying any sample; this default copies them all.
+  virtual std::vector<std::string> SeriesNames() const {
+    std::vector<std::string> names;
+    for (auto& series : Series()) names.push_back(std::move(series.name));
+    return names;
+  }
 
   // The time range in effect; a feed without one (the worksheet data
   // control) returns false and the chart takes the range of its data.

@@ -156,6 +156,10 @@ void SimArchiveData::Terminate() {
   core_.site.reset();
 }
 
+std::vector<std::string> SimArchiveData::SeriesNames() const {
+  return core_.AppliedNames();
+}
+
 std::vector<FeedSeries> SimArchiveData::Series() const {
   std::vector<FeedSeries> series;
   for (const auto& spec : core_.store->Applied()) {

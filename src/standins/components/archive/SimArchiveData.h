@@ -94,6 +94,7 @@ class SimArchiveData : public component::ArchiveDataControl,
 
   // DataFeed
   std::vector<FeedSeries> Series() const override;
+  std::vector<std::string> SeriesNames() const override;
   bool TimeRangeInEffect(DateValue& start, DateValue& end) const override;
 
  private:

@@ -2,6 +2,7 @@
 
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
+#include "standins/FaultPoints.h"
 #include "standins/components/chart/ReadOnlyMember.h"
 #include "standins/components/chart/ReorderRule.h"
 #include "standins/components/chart/SimTrendChart.h"
@@ -59,10 +60,12 @@ Variant ChartDataSources::Invoke(std::string_view member, InvokeKind kind,
 }
 
 std::int32_t ChartTraceCollection::Count() const {
+  ThrowIfArmed("Traces.Count");
   return static_cast<std::int32_t>(chart_->ShownTraces().size());
 }
 
 component::ChartTracePtr ChartTraceCollection::Item(std::int32_t position) {
+  ThrowIfArmed("Traces.Item");
   return chart_->TraceAt(position);
 }
 

@@ -17,11 +17,11 @@ class SeriesIndex {
 
   // The n-th series of that name at that source, n counting the calls for
   // that name, so two traces of one name take the two series in turn.
-  const FeedSeries* Next(const TraceKey& key) {
+  FeedSeries* Next(const TraceKey& key) {
     auto feed = series_.find(key.source);
     if (feed == series_.end()) return nullptr;
     int skip = taken_[{key.source, key.series}]++;
-    for (const auto& series : feed->second)
+    for (auto& series : feed->second)
       if (series.name == key.series && skip-- == 0) return &series;
     return nullptr;
   }
@@ -31,12 +31,14 @@ class SeriesIndex {
   std::map<std::pair<std::string, std::string>, int> taken_;
 };
 
-TrendTrace TraceOf(const TraceKey& key, const FeedSeries* series) {
+// Each series is taken by one trace at most, so its samples move into the
+// picture instead of being copied a second time.
+TrendTrace TraceOf(const TraceKey& key, FeedSeries* series) {
   TrendTrace trace;
   trace.name = key.series;
   if (!series) return trace;
   trace.kind = series->kind;
-  trace.points = series->points;
+  trace.points = std::move(series->points);
   trace.stepped = series->stepped;
   trace.markers = series->markers;
   trace.unit = series->unit;

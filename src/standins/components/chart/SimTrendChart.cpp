@@ -67,6 +67,7 @@ void SimTrendChart::ReadProperties(host::PropertyBag& bag) {
   for (const auto& name : state.sources)
     if (!FindLink(name)) links_.emplace_back(name);
   traces_.Assign(std::move(state.traces));
+  TracesChanged();
 }
 
 void SimTrendChart::WriteProperties(host::PropertyBag& bag) {
@@ -75,6 +76,7 @@ void SimTrendChart::WriteProperties(host::PropertyBag& bag) {
 
 void SimTrendChart::Terminate() {
   links_.clear();
+  TracesChanged();
   site_.reset();
 }
 
@@ -114,18 +116,37 @@ component::DataSourcePtr SimTrendChart::AddSource(const std::string& name, bool 
   FeedLink* link = FindLink(name);
   if (!link) {
     link = &links_.emplace_back(name);
+    TracesChanged();
     MarkDirty("DataSources");
   }
   if (connect) Connect(*link);
   return link->Source();
 }
 
-std::vector<TraceKey> SimTrendChart::ShownTraces() const {
-  return traces_.Shown([this](const TraceKey& key) { return IsShown(key); });
+std::vector<bool> SimTrendChart::LiveLinks() const {
+  std::vector<bool> live;
+  live.reserve(links_.size());
+  for (const auto& link : links_) live.push_back(link.Feed() != nullptr);
+  return live;
+}
+
+const std::vector<TraceKey>& SimTrendChart::ShownTraces() const {
+  auto live = LiveLinks();
+  if (shown_.version == tracesVersion_ && shown_.live == live) return shown_.traces;
+  std::vector<std::string> liveNames;
+  for (std::size_t i = 0; i < links_.size(); ++i)
+    if (live[i]) liveNames.push_back(links_[i].Name());
+  shown_.traces = traces_.Shown([&](const TraceKey& key) {
+    return std::any_of(liveNames.begin(), liveNames.end(),
+                       [&](const std::string& name) { return vb::EqualsText(name, key.source); });
+  });
+  shown_.version = tracesVersion_;
+  shown_.live = std::move(live);
+  return shown_.traces;
 }
 
 component::ChartTracePtr SimTrendChart::TraceAt(std::int32_t position) const {
-  auto shown = ShownTraces();
+  const auto& shown = ShownTraces();
   if (position < 1 || static_cast<std::size_t>(position) > shown.size())
     Raise(err::kSubscriptOutOfRange);
   const TraceKey& key = shown[static_cast<std::size_t>(position - 1)];
@@ -135,6 +156,7 @@ component::ChartTracePtr SimTrendChart::TraceAt(std::int32_t position) const {
 
 void SimTrendChart::ReorderTraces(std::span<const std::int32_t> entries) {
   traces_.Reorder([this](const TraceKey& key) { return IsShown(key); }, entries);
+  TracesChanged();
   MarkDirty("Traces");
 }
 
@@ -165,9 +187,8 @@ void SimTrendChart::MergeSeries(const std::string& source) {
   const FeedLink* link = FindLink(source);
   auto feed = link ? link->Feed() : nullptr;
   if (!feed) return;
-  std::vector<std::string> names;
-  for (const auto& series : feed->Series()) names.push_back(series.name);
-  traces_.Merge(link->Name(), names);
+  traces_.Merge(link->Name(), feed->SeriesNames());
+  TracesChanged();
 }
 
 bool SimTrendChart::IsShown(const TraceKey& key) const {

@@ -71,7 +71,10 @@ class SimTrendChart : public component::TrendChart, public host::EmbeddedControl
   // Adds the source, or returns the one of that name; `connect` false
   // defers the lookup to the next Refresh. An empty name raises 5.
   component::DataSourcePtr AddSource(const std::string& name, bool connect);
-  std::vector<TraceKey> ShownTraces() const;
+  // The shown traces, kept between calls while neither the trace list nor
+  // the set of live sources changed, so that Count and Item cost no walk
+  // over the traces.
+  const std::vector<TraceKey>& ShownTraces() const;
   // The shown trace at a 1-based position; 9 outside 1..count.
   component::ChartTracePtr TraceAt(std::int32_t position) const;
   void ReorderTraces(std::span<const std::int32_t> entries);
@@ -86,6 +89,8 @@ class SimTrendChart : public component::TrendChart, public host::EmbeddedControl
   bool IsShown(const TraceKey& key) const;
   std::vector<LiveFeed> LiveFeeds() const;
   void MarkDirty(std::string_view property);
+  std::vector<bool> LiveLinks() const;
+  void TracesChanged() { ++tracesVersion_; }
 
   std::shared_ptr<host::ControlSite> site_;
   bool enabled_ = true;
@@ -94,6 +99,13 @@ class SimTrendChart : public component::TrendChart, public host::EmbeddedControl
   ChartMenu menu_;
   std::vector<FeedLink> links_;  // in the order added
   TraceList traces_;
+  std::uint64_t tracesVersion_ = 0;  // counts the changes of traces_ and links_
+  struct ShownCache {
+    std::uint64_t version = ~std::uint64_t{0};
+    std::vector<bool> live;  // which links fed when it was taken
+    std::vector<TraceKey> traces;
+  };
+  mutable ShownCache shown_;
   int formatDialogShown_ = 0;
   std::int32_t formatDialogOwner_ = 0;
 };

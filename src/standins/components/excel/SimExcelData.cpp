@@ -172,6 +172,10 @@ void SimExcelData::WriteProperties(host::PropertyBag& bag) {
   bag.WriteProperty("SecondSwitch", Variant(followEdits_), Variant(false));
 }
 
+std::vector<std::string> SimExcelData::SeriesNames() const {
+  return core_.AppliedNames();
+}
+
 std::vector<FeedSeries> SimExcelData::Series() const {
   std::vector<FeedSeries> series;
   for (const auto& spec : core_.store->Applied()) {

@@ -87,6 +87,7 @@ class SimExcelData : public component::ExcelDataControl,
 
   // DataFeed
   std::vector<FeedSeries> Series() const override;
+  std::vector<std::string> SeriesNames() const override;
   bool TimeRangeInEffect(DateValue&, DateValue&) const override { return false; }
 
  private:

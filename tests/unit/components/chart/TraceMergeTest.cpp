@@ -122,6 +122,9 @@ TEST_F(ChartFeedTest, ADeletedDataControlStopsFeedingWithoutForgettingItsTraces)
   AddFeed("B", {"z"});
   chart->DataSources()->Add("A", Variant::Missing(), true);
   chart->DataSources()->Add("B", Variant::Missing(), true);
+  // Read once before the deletion: the chart keeps the shown traces between
+  // calls and must notice the source that went.
+  EXPECT_EQ(TraceNames(*chart), (std::vector<std::string>{"A:x", "A:y", "B:z"}));
   {
     sim::SimApplication::DriverScope scope(*app);
     app->ActiveSheet()->OLEObjects()->Item(Variant("A"))->Delete();
