@@ -5,6 +5,21 @@
 
 namespace velkor::sim {
 
+namespace {
+
+thread_local std::uint64_t renames = 0;
+
+}  // namespace
+
+void SimQuerySpec::SetName(const std::string& name) {
+  name_ = name;
+  ++renames;
+}
+
+std::uint64_t SimQuerySpec::Renames() {
+  return renames;
+}
+
 Variant SimQuerySpec::Invoke(std::string_view member, InvokeKind kind, std::span<Variant> args) {
   if (IsMember(member, "Name"))
     return InvokeProperty(

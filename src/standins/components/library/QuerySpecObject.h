@@ -3,6 +3,7 @@
 // and the values its last query returned.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
@@ -21,7 +22,10 @@ class SimQuerySpec : public component::QuerySpec {
 
   std::string TypeName() const override { return "QuerySpec"; }
   std::string Name() const override { return name_; }
-  void SetName(const std::string& name) override { name_ = name; }
+  void SetName(const std::string& name) override;
+  // Counts the renames of every spec of the thread, so that an index of
+  // specs by name can tell when it went stale.
+  static std::uint64_t Renames();
   component::SpecAttributesPtr Attributes() override { return attributes_; }
 
   SimSpecAttributes& Attrs() { return *attributes_; }

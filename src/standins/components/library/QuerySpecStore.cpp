@@ -6,10 +6,19 @@
 
 namespace velkor::sim {
 
+const std::unordered_map<std::string, std::vector<SimQuerySpecPtr>>& SpecStore::Index() const {
+  if (indexed_ && indexedRenames_ == SimQuerySpec::Renames()) return index_;
+  index_.clear();
+  for (const auto& spec : working_) index_[vb::FoldKey(spec->Name())].push_back(spec);
+  indexed_ = true;
+  indexedRenames_ = SimQuerySpec::Renames();
+  return index_;
+}
+
 SimQuerySpecPtr SpecStore::Find(std::string_view name) const {
-  auto it = std::find_if(working_.begin(), working_.end(),
-                         [name](const auto& spec) { return vb::EqualsText(spec->Name(), name); });
-  return it == working_.end() ? nullptr : *it;
+  const auto& index = Index();
+  auto it = index.find(vb::FoldKey(name));
+  return it == index.end() ? nullptr : it->second.front();
 }
 
 SimQuerySpecPtr SpecStore::At(std::size_t offset) const {
@@ -23,11 +32,19 @@ SimQuerySpecPtr SpecStore::Owner(const component::SpecAttributesPtr& attributes)
 }
 
 void SpecStore::Add(SimQuerySpecPtr spec) {
+  if (indexed_) index_[vb::FoldKey(spec->Name())].push_back(spec);
   working_.push_back(std::move(spec));
   Changed();
 }
 
 void SpecStore::Remove(const SimQuerySpecPtr& spec) {
+  if (indexed_) {
+    auto bucket = index_.find(vb::FoldKey(spec->Name()));
+    if (bucket != index_.end()) {
+      std::erase(bucket->second, spec);
+      if (bucket->second.empty()) index_.erase(bucket);
+    }
+  }
   std::erase(working_, spec);
   Changed();
 }
@@ -39,6 +56,7 @@ void SpecStore::EndGroup() {
 
 void SpecStore::Revert() {
   working_ = applied_;
+  Invalidate();
   grouping_ = false;
   pending_ = false;
   if (onApplied) onApplied();
@@ -47,6 +65,7 @@ void SpecStore::Revert() {
 void SpecStore::Load(std::vector<SimQuerySpecPtr> specs) {
   working_ = specs;
   applied_ = std::move(specs);
+  Invalidate();
   grouping_ = false;
   pending_ = false;
 }

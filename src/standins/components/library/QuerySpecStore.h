@@ -8,8 +8,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "standins/components/library/QuerySpecObject.h"
@@ -25,6 +28,8 @@ class SpecStore {
   const std::vector<SimQuerySpecPtr>& Applied() const { return applied_; }
 
   // The working spec of that name (letter case ignored); nullptr when none.
+  // Looked up in an index, so that adding many specs, each checked against
+  // the ones before, stays linear.
   SimQuerySpecPtr Find(std::string_view name) const;
   // The working spec at a 0-based offset; nullptr outside the list.
   SimQuerySpecPtr At(std::size_t offset) const;
@@ -43,9 +48,16 @@ class SpecStore {
  private:
   void Changed();
   void Apply();
+  // The index, rebuilt when the list was replaced or any spec renamed.
+  const std::unordered_map<std::string, std::vector<SimQuerySpecPtr>>& Index() const;
+  void Invalidate() { indexed_ = false; }
 
   std::vector<SimQuerySpecPtr> working_;
   std::vector<SimQuerySpecPtr> applied_;
+  // Working specs by vb::FoldKey of their names, each bucket in list order.
+  mutable std::unordered_map<std::string, std::vector<SimQuerySpecPtr>> index_;
+  mutable bool indexed_ = false;
+  mutable std::uint64_t indexedRenames_ = 0;
   bool grouping_ = false;
   bool pending_ = false;
 };

@@ -64,6 +64,29 @@ TEST_F(Library, RemoveByKeyKeepsTheOrderOfTheRest) {
   EXPECT_EQ(specs->Count(), 2);
 }
 
+// Lookups by name go through an index; each change of the list, and a
+// rename behind the store's back, must show in the next lookup.
+TEST_F(Library, FindByNameFollowsEveryChangeOfTheList) {
+  auto found = [&](const char* name) {
+    auto spec = store->Find(name);
+    return spec ? spec->Name() : std::string("-");
+  };
+  EXPECT_EQ(found("A"), "a");
+  store->At(1)->SetName("renamed");
+  EXPECT_EQ(found("b"), "-");
+  EXPECT_EQ(found("RENAMED"), "renamed");
+  auto twin = std::make_shared<SimQuerySpec>("A");
+  store->Add(twin);
+  EXPECT_EQ(store->Find("a"), store->At(0));  // the first of two of one name
+  store->Remove(store->At(0));
+  EXPECT_EQ(store->Find("a"), twin);
+  store->BeginGroup();
+  store->Remove(twin);
+  EXPECT_EQ(found("a"), "-");
+  store->Revert();  // back to the list last applied, twin included
+  EXPECT_EQ(store->Find("a"), twin);
+}
+
 TEST_F(Library, LateBoundMembersReachTheSameSpecs) {
   std::vector<Variant> none;
   Variant collection = query->Invoke("QuerySpecs", InvokeKind::PropertyGet, none);
