@@ -1,5 +1,9 @@
 #include "sync/CellScope.h"
 
+#include <map>
+#include <optional>
+#include <utility>
+
 #include "control/ExcelTrendWizard.h"
 #include "model/CellReference.h"
 #include "model/Globals.h"
@@ -14,14 +18,53 @@ namespace {
 
 using Kind = CellRead::Kind;
 
-// The parts of a reference, taken in the order the tests need them; the
-// control's workbook and trend sheet stand in for parts it leaves out.
-std::string BookOf(const ExcelTrendWizard& c, const std::string& ref) {
-  std::string text = ref;
-  std::string book = ExtractWorkBookName(text);
-  if (book.empty()) TryStep([&] { book = Deref(c.m_objWorkbook).Name(); });
-  return book;
-}
+// The host objects one event looks up by name. Workbooks and sheets do not
+// come and go while an event runs, so each distinct name is looked up once:
+// a trend whose cells share a sheet pays for that sheet once per event, not
+// once per reference.
+class EventLookups {
+ public:
+  // The reference's workbook part, or the control's workbook for none.
+  std::string BookOf(const ExcelTrendWizard& c, const std::string& ref) {
+    std::string text = ref;
+    std::string book = ExtractWorkBookName(text);
+    if (!book.empty()) return book;
+    if (!controlBook_) {
+      controlBook_.emplace();
+      TryStep([&] { *controlBook_ = Deref(c.m_objWorkbook).Name(); });
+    }
+    return *controlBook_;
+  }
+
+  // The open workbook of that name (letter case ignored); nullptr for none.
+  host::WorkbookPtr OpenWorkbook(const std::string& book) {
+    const auto found = books_.find(book);
+    if (found != books_.end()) return found->second;
+    std::string name = book;
+    const std::int16_t pos = GetWorkbookIndex(name);
+    host::WorkbookPtr opened =
+        pos < 1 ? nullptr : Deref(Deref(gAppExcel).Workbooks()).Item(Variant(pos));
+    books_.emplace(book, opened);
+    return opened;
+  }
+
+  // The worksheet of that name in `book`; nullptr when it has none or the
+  // host refused the lookup.
+  host::WorksheetPtr SheetOf(const host::WorkbookPtr& book, const std::string& sheet) {
+    const auto key = std::make_pair(book.get(), sheet);
+    const auto found = sheets_.find(key);
+    if (found != sheets_.end()) return found->second;
+    host::WorksheetPtr worksheet;
+    TryStep([&] { worksheet = Deref(Deref(book).Worksheets()).Item(Variant(sheet)); });
+    sheets_.emplace(key, worksheet);
+    return worksheet;
+  }
+
+ private:
+  std::optional<std::string> controlBook_;
+  std::map<std::string, host::WorkbookPtr> books_;
+  std::map<std::pair<const host::Workbook*, std::string>, host::WorksheetPtr> sheets_;
+};
 
 // A reference without a sheet part names the trend's sheet, not whichever
 // sheet happens to be active.
@@ -35,18 +78,6 @@ std::string SheetNameOf(const ExcelTrendWizard& c, const std::string& ref) {
 std::string AddressOf(const std::string& ref) {
   std::string text = ref;
   return CStr(GetRangeAddress(text));
-}
-
-host::WorkbookPtr OpenWorkbook(std::string book) {
-  const std::int16_t pos = GetWorkbookIndex(book);
-  if (pos < 1) return nullptr;
-  return Deref(Deref(gAppExcel).Workbooks()).Item(Variant(pos));
-}
-
-host::WorksheetPtr SheetOf(const host::WorkbookPtr& book, const std::string& sheet) {
-  host::WorksheetPtr found;
-  TryStep([&] { found = Deref(Deref(book).Worksheets()).Item(Variant(sheet)); });
-  return found;
 }
 
 // The cell's value; a worksheet that does not exist makes it invalid.
@@ -70,12 +101,11 @@ class EditedRange : public CellScope {
   CellRead Read(const ExcelTrendWizard& c, const std::string& ref, bool timeCell) const override {
     CellRead read;
     TryStep([&] {
-      auto book = OpenWorkbook(BookOf(c, ref));
+      auto book = lookups_.OpenWorkbook(lookups_.BookOf(c, ref));
       if (!book || book->Name() != bookName_) return;
       const std::string sheet = SheetNameOf(c, ref);
       if ((timeCell && sheet.empty()) || sheet != sheetName_) return;
-      auto cell =
-          Deref(Deref(book->Worksheets()).Item(Variant(sheet))).Range(Variant(AddressOf(ref)));
+      auto cell = Deref(lookups_.SheetOf(book, sheet)).Range(Variant(AddressOf(ref)));
       if (!Deref(gAppExcel).Intersect(target_, cell)) return;
       read.kind = Kind::Value;
       TryStep([&] { read.value = Deref(cell).Value(); });
@@ -88,6 +118,7 @@ class EditedRange : public CellScope {
   host::RangePtr target_;
   std::string sheetName_;
   std::string bookName_;
+  mutable EventLookups lookups_;
 };
 
 class CalculatedSheet : public CellScope {
@@ -100,11 +131,11 @@ class CalculatedSheet : public CellScope {
   CellRead Read(const ExcelTrendWizard& c, const std::string& ref, bool) const override {
     CellRead read;
     TryStep([&] {
-      auto book = OpenWorkbook(BookOf(c, ref));
+      auto book = lookups_.OpenWorkbook(lookups_.BookOf(c, ref));
       if (!book || book->Name() != bookName_) return;
       const std::string sheet = SheetNameOf(c, ref);
       if (sheet != sheetName_) return;
-      read = ValueAt(SheetOf(book, sheet), ref);
+      read = ValueAt(lookups_.SheetOf(book, sheet), ref);
     });
     return read;
   }
@@ -113,6 +144,7 @@ class CalculatedSheet : public CellScope {
   host::WorksheetPtr sheet_;
   std::string sheetName_;
   std::string bookName_;
+  mutable EventLookups lookups_;
 };
 
 // The opened workbook is taken as it is, not looked up by position.
@@ -125,8 +157,8 @@ class OpenedWorkbook : public CellScope {
   CellRead Read(const ExcelTrendWizard& c, const std::string& ref, bool) const override {
     CellRead read;
     TryStep([&] {
-      if (BookOf(c, ref) != bookName_) return;
-      read = ValueAt(SheetOf(book_, SheetNameOf(c, ref)), ref);
+      if (lookups_.BookOf(c, ref) != bookName_) return;
+      read = ValueAt(lookups_.SheetOf(book_, SheetNameOf(c, ref)), ref);
     });
     return read;
   }
@@ -134,6 +166,7 @@ class OpenedWorkbook : public CellScope {
  private:
   host::WorkbookPtr book_;
   std::string bookName_;
+  mutable EventLookups lookups_;
 };
 
 }  // namespace
@@ -154,8 +187,9 @@ std::unique_ptr<CellScope> OpenedWorkbookScope(const host::WorkbookPtr& book) {
 CellRead ReadAnywhere(const ExcelTrendWizard& c, const std::string& ref) {
   CellRead read{Kind::Invalid, {}};
   TryStep([&] {
-    auto book = OpenWorkbook(BookOf(c, ref));
-    if (book) read = ValueAt(SheetOf(book, SheetNameOf(c, ref)), ref);
+    EventLookups lookups;
+    auto book = lookups.OpenWorkbook(lookups.BookOf(c, ref));
+    if (book) read = ValueAt(lookups.SheetOf(book, SheetNameOf(c, ref)), ref);
   });
   return read;
 }
