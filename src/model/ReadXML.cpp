@@ -24,6 +24,11 @@ void RunStep(Step&& step) {
   }
 }
 
+// A text node's value is its whole text: no copy needed to take it.
+bool IsTextNode(pugi::xml_node node) {
+  return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
+}
+
 bool IsBlank(std::string_view text) {
   return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
@@ -54,7 +59,10 @@ void ReadRecord(pugi::xml_node node, TraceOrder& record) {
     const TraceField* field = FindTraceField(child.name());
     const pugi::xml_node first = child.first_child();
     if (!field || !first) continue;
-    RunStep([&] { SetFieldText(record, *field, NodeText(first)); });
+    if (IsTextNode(first))
+      RunStep([&] { SetFieldText(record, *field, first.value()); });
+    else
+      RunStep([&] { SetFieldText(record, *field, NodeText(first)); });
   }
 }
 

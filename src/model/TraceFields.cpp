@@ -52,14 +52,19 @@ Overloaded(F...) -> Overloaded<F...>;
 
 }  // namespace
 
-std::span<const TraceField> TraceFieldsInLayoutOrder() { return kLayoutOrder; }
+std::span<const TraceField> TraceFieldsInLayoutOrder() {
+  return kLayoutOrder;
+}
 
-std::span<const TraceField> TraceFieldsInWrittenOrder() { return kWrittenOrder; }
+std::span<const TraceField> TraceFieldsInWrittenOrder() {
+  return kWrittenOrder;
+}
 
 const TraceField* FindTraceField(std::string_view name) {
   // The names differ from each other, so the order of comparison cannot
-  // change which field matches.
-  for (const auto& field : kLayoutOrder)
+  // change which field matches. Written order first: a document written
+  // here names its fields in that order.
+  for (const auto& field : kWrittenOrder)
     if (field.name == name) return &field;
   return nullptr;
 }
@@ -72,10 +77,10 @@ std::string FieldText(const TraceOrder& record, const TraceField& field) {
                     field.member);
 }
 
-void SetFieldText(TraceOrder& record, const TraceField& field, const std::string& text) {
+void SetFieldText(TraceOrder& record, const TraceField& field, std::string_view text) {
   std::visit(Overloaded{
-                 [&](std::string T::*m) { record.*m = text; },
-                 [&](std::int16_t T::*m) { record.*m = CInt(Variant(text)); },
+                 [&](std::string T::*m) { (record.*m).assign(text); },
+                 [&](std::int16_t T::*m) { record.*m = CInt(Variant(std::string(text))); },
              },
              field.member);
 }

@@ -29,6 +29,6 @@ std::string FieldText(const TraceOrder& record, const TraceField& field);
 // Stores `text` in the field. Integer fields take the runtime's CInt of the
 // text: Type mismatch (13) for no number, Overflow (6) outside 16 bits; the
 // field keeps its value then.
-void SetFieldText(TraceOrder& record, const TraceField& field, const std::string& text);
+void SetFieldText(TraceOrder& record, const TraceField& field, std::string_view text);
 
 }  // namespace velkor

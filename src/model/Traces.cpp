@@ -11,9 +11,10 @@ std::int32_t TracesUBound() {
 }
 
 void ResetTraces(std::int32_t n) {
-  // A fresh vector rather than resize(): no earlier record survives, and the
-  // storage of a large earlier document is given back.
-  gTraces = std::vector<TraceOrder>(static_cast<std::size_t>(std::max<std::int32_t>(n, 0)) + 1);
+  // Every earlier record goes; the array's storage stays for the next
+  // document, which is mostly the same one parsed again by the next event.
+  gTraces.clear();
+  gTraces.resize(static_cast<std::size_t>(std::max<std::int32_t>(n, 0)) + 1);
 }
 
 }  // namespace velkor

@@ -1,49 +1,76 @@
-#include <pugixml.hpp>
+// WriteXML writes the document text directly rather than building a DOM and
+// serializing it: every event that changes a record writes the whole
+// document, and the text is all the caller keeps. The output is the one the
+// DOM serializer gives (raw format, no declaration), which the tests compare.
 #include <string>
+#include <string_view>
+#include <variant>
 
 #include "model/TraceFields.h"
 #include "model/TraceInfoXml.h"
 #include "model/Traces.h"
-#include "model/XmlStringWriter.h"
-#include "platform/ErrorNumbers.h"
 #include "support/ErrorHandling.h"
 
 namespace velkor {
 
 namespace {
 
-// pugixml signals a failed allocation with a null node.
-pugi::xml_node Checked(pugi::xml_node node) {
-  if (!node) Raise(err::kOutOfMemory, "WriteXML");
-  return node;
-}
-
-void AppendText(pugi::xml_node element, const std::string& value) {
-  if (!Checked(element.append_child(pugi::node_pcdata)).set_value(value.c_str()))
-    Raise(err::kOutOfMemory, "WriteXML");
-}
-
-void AppendRecord(pugi::xml_node root, std::int32_t index, const TraceOrder& record) {
-  const auto name = "trace" + std::to_string(index);
-  auto element = Checked(root.append_child(name.c_str()));
-  for (const auto& field : TraceFieldsInWrittenOrder()) {
-    const auto fieldElement = Checked(element.append_child(std::string(field.name).c_str()));
-    AppendText(fieldElement, FieldText(record, field));
+// Markup characters become entities; so do the control characters other
+// than tab and line feed, and a carriage return, which a reader would
+// otherwise turn into a line feed.
+void AppendEscaped(std::string& out, std::string_view text) {
+  std::size_t plain = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    const bool special = c == '&' || c == '<' || c == '>' || (c < 32 && c != '\t' && c != '\n');
+    if (!special) continue;
+    out.append(text.substr(plain, i - plain));
+    plain = i + 1;
+    if (c == '&') {
+      out += "&amp;";
+    } else if (c == '<') {
+      out += "&lt;";
+    } else if (c == '>') {
+      out += "&gt;";
+    } else {
+      out += "&#";
+      out += static_cast<char>('0' + c / 10);
+      out += static_cast<char>('0' + c % 10);
+      out += ';';
+    }
   }
+  out.append(text.substr(plain));
 }
 
-std::string Serialize(const pugi::xml_document& doc) {
-  XmlStringWriter writer;
-  doc.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
-  return std::move(writer.text());
+void AppendField(std::string& out, const TraceOrder& record, const TraceField& field) {
+  out += '<';
+  out += field.name;
+  out += '>';
+  if (const auto* text = std::get_if<std::string TraceOrder::*>(&field.member))
+    AppendEscaped(out, record.**text);
+  else
+    out += FieldText(record, field);
+  out += "</";
+  out += field.name;
+  out += '>';
+}
+
+void AppendRecord(std::string& out, std::int32_t index, const TraceOrder& record) {
+  const std::string name = "trace" + std::to_string(index);
+  out += '<' + name + '>';
+  for (const auto& field : TraceFieldsInWrittenOrder()) AppendField(out, record, field);
+  out += "</" + name + '>';
 }
 
 std::string SerializeTraces() {
-  pugi::xml_document doc;
-  auto root = Checked(doc.append_child("traceinfo"));
-  for (std::int32_t i = 1; i <= TracesUBound(); ++i)
-    AppendRecord(root, i, gTraces[static_cast<std::size_t>(i)]);
-  return Serialize(doc);
+  const std::int32_t n = TracesUBound();
+  if (n < 1) return "<traceinfo/>";
+  std::string out;
+  out.reserve(static_cast<std::size_t>(n) * 400);
+  out += "<traceinfo>";
+  for (std::int32_t i = 1; i <= n; ++i) AppendRecord(out, i, gTraces[static_cast<std::size_t>(i)]);
+  out += "</traceinfo>";
+  return out;
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <pugixml.hpp>
 
 #include <algorithm>
 #include <array>
@@ -6,18 +7,38 @@
 #include <string>
 #include <string_view>
 
-#include "unit/model/CapturedLog.h"
 #include "model/TraceFields.h"
 #include "model/TraceInfoXml.h"
 #include "model/Traces.h"
+#include "model/XmlStringWriter.h"
+#include "unit/model/CapturedLog.h"
 
 namespace velkor {
 namespace {
 
 // Pieces that stress the writer's escaping and the reader's text handling.
-constexpr std::array<std::string_view, 22> kPieces = {
-    "a",  "Z",   "0",  " ",  "&",  "<",  ">",      "\"", "'",  "\xC3\xA4", "\xE2\x82\xAC",
-    "\xE6\x97\xA5", "\t", "\n", "\r", "]]>", "\\", "!$", "[Book1]Sheet1!$A$1", "&amp;", "  ", ";"};
+constexpr std::array<std::string_view, 22> kPieces = {"a",
+                                                      "Z",
+                                                      "0",
+                                                      " ",
+                                                      "&",
+                                                      "<",
+                                                      ">",
+                                                      "\"",
+                                                      "'",
+                                                      "\xC3\xA4",
+                                                      "\xE2\x82\xAC",
+                                                      "\xE6\x97\xA5",
+                                                      "\t",
+                                                      "\n",
+                                                      "\r",
+                                                      "]]>",
+                                                      "\\",
+                                                      "!$",
+                                                      "[Book1]Sheet1!$A$1",
+                                                      "&amp;",
+                                                      "  ",
+                                                      ";"};
 
 std::string RandomText(std::mt19937& rng) {
   std::string text;
@@ -51,7 +72,7 @@ std::string ReadBack(const std::string& value) {
 TraceOrder ReadBack(TraceOrder record) {
   for (const auto& field : TraceFieldsInLayoutOrder())
     if (auto* m = std::get_if<std::string TraceOrder::*>(&field.member))
-      record.**m = ReadBack(record.**m);
+      record.** m = ReadBack(record.**m);
   return record;
 }
 
@@ -70,6 +91,46 @@ TEST(TraceInfoRoundTripTest, RandomRecordsSurviveWriteAndRead) {
       const auto k = static_cast<std::size_t>(i);
       ASSERT_EQ(gTraces[k], ReadBack(written[k])) << "record " << i << " of " << xml;
     }
+  }
+  EXPECT_TRUE(log.Lines().empty());
+}
+
+// The document as the DOM serializer writes the records: the text the
+// trace-info property has always held, which the direct writer must match.
+std::string DomText() {
+  pugi::xml_document doc;
+  auto root = doc.append_child("traceinfo");
+  for (std::int32_t i = 1; i <= TracesUBound(); ++i) {
+    auto trace = root.append_child(("trace" + std::to_string(i)).c_str());
+    for (const auto& field : TraceFieldsInWrittenOrder())
+      trace.append_child(std::string(field.name).c_str())
+          .append_child(pugi::node_pcdata)
+          .set_value(FieldText(gTraces[static_cast<std::size_t>(i)], field).c_str());
+  }
+  XmlStringWriter writer;
+  doc.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+  return writer.text();
+}
+
+TEST(TraceInfoRoundTripTest, TheWrittenTextIsTheDomSerializersByteForByte) {
+  test::CapturedLog log;
+  ResetTraces(0);
+  EXPECT_EQ(WriteXML(), DomText());
+  // Every ASCII character, alone and amid text, and malformed UTF-8.
+  ResetTraces(128);
+  for (int c = 1; c < 128; ++c) {
+    auto& record = gTraces[static_cast<std::size_t>(c)];
+    record.TagName = std::string(1, static_cast<char>(c));
+    record.State = "a" + record.TagName + "b";
+  }
+  gTraces[128].TagName = "\xC3\x28\xFF";
+  EXPECT_EQ(WriteXML(), DomText());
+  std::mt19937 rng(20261207);
+  for (int round = 0; round < 100; ++round) {
+    const int n = std::uniform_int_distribution<int>(0, 8)(rng);
+    ResetTraces(n);
+    for (int i = 1; i <= n; ++i) gTraces[static_cast<std::size_t>(i)] = RandomRecord(rng);
+    ASSERT_EQ(WriteXML(), DomText());
   }
   EXPECT_TRUE(log.Lines().empty());
 }
