@@ -5,10 +5,12 @@
 #include <iostream>
 #include <string>
 
+#include "os/linux/SessionMemory.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/UnknownCommand.h"
 
 int main(int argc, char** argv) {
+  velkor::sim::KeepFreedMemory();
   CLI::App app{"velkor: a trend control for spreadsheet workbooks, run against stand-ins"};
   app.require_subcommand(1);
   // "/path" is a file on every system, never a Windows-style option; the
