@@ -31,10 +31,23 @@ std::string TraceInfoFor(std::int32_t traces, const std::string& source) {
   return WriteXML();
 }
 
+std::unique_ptr<BenchTrend>& Current() {
+  static std::unique_ptr<BenchTrend> current;
+  return current;
+}
+
 }  // namespace
 
-std::unique_ptr<BenchTrend> MakeTrend(std::int32_t traces) {
+BenchTrend::~BenchTrend() {
+  // The session goes before the services it uses.
+  control = nullptr;
+  driver.reset();
+  app.reset();
+}
+
+std::unique_ptr<BenchTrend> MakeTrend(std::int32_t traces, Placement placement) {
   auto trend = std::make_unique<BenchTrend>();
+  trend->traces = traces;
   trend->services = sim::InstallSimServices();
   trend->app = sim::SimApplication::Create();
   trend->driver = std::make_unique<sim::HostDriver>(trend->app);
@@ -43,18 +56,39 @@ std::unique_ptr<BenchTrend> MakeTrend(std::int32_t traces) {
     trend->driver->SetCells("Sheet1!A" + std::to_string(i), Variant(Tag(i)));
   auto frame = trend->driver->InsertObject("Sheet1!", "Velkor.ExcelTrendWizard", 400, 1, 24, 24);
   auto& control = dynamic_cast<ExcelTrendWizard&>(*frame->Object());
+  trend->control = &control;
+  // One grouped change for all the specifications, as the wizard adds them.
+  control.StartGroupedChange = true;
   for (std::int32_t i = 1; i <= traces; ++i) {
     std::string server = "srv1";
     std::string tag = Tag(i);
     ZaltAddQuerySpec(control, server, tag);
   }
+  control.StartGroupedChange = false;
   trend->traceInfo = TraceInfoFor(traces, control.ZaltArcDCName);
   control.let_TraceInfo(trend->traceInfo);
+  if (placement == Placement::Inserted) Insert(*trend);
+  return trend;
+}
+
+void Insert(BenchTrend& trend) {
   Variant sheet = Variant::Missing();
   std::string range;
-  InsertTrend(control, sheet, range);
-  trend->driver->Activate("Sheet1!C1");
-  return trend;
+  InsertTrend(*trend.control, sheet, range);
+  trend.driver->Activate("Sheet1!C1");
+}
+
+BenchTrend& CurrentTrend(std::int32_t traces) {
+  auto& current = Current();
+  if (!current || current->traces != traces) {
+    current.reset();
+    current = MakeTrend(traces, Placement::Inserted);
+  }
+  return *current;
+}
+
+void DropCurrentTrend() {
+  Current().reset();
 }
 
 }  // namespace velkor::bench
