@@ -88,8 +88,15 @@ std::string GetSheetName(std::string& ref) {
 
 Variant GetRangeAddress(std::string& ref) {
   ref = vb::Trim(ref);
-  const std::int32_t bang = vb::InStr(ref, "!");
-  const std::string address = vb::Trim(bang == 0 ? ref : vb::Mid(ref, bang + 1));
+  return ConvertedAddress(AddressPart(ref));
+}
+
+std::string AddressPart(std::string_view trimmedRef) {
+  const std::int32_t bang = vb::InStr(trimmedRef, "!");
+  return vb::Trim(bang == 0 ? std::string(trimmedRef) : vb::Mid(trimmedRef, bang + 1));
+}
+
+Variant ConvertedAddress(const std::string& address) {
   Variant converted;
   TryStep([&] {
     converted = Deref(gAppExcel).ConvertFormula(Variant(address), host::kXlR1C1, host::kXlA1);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/Variant.h"
 
@@ -23,5 +24,11 @@ std::string GetSheetName(std::string& ref);
 // The address part as an A1 address (a String): an R1C1 address is converted
 // by the host, anything the host cannot convert is returned as it was.
 Variant GetRangeAddress(std::string& ref);
+
+// GetRangeAddress in its two steps: the address text of a trimmed reference,
+// which depends on the text alone, and its conversion by the host, which
+// depends on the host's active cell for relative R1C1 addresses.
+std::string AddressPart(std::string_view trimmedRef);
+Variant ConvertedAddress(const std::string& address);
 
 }  // namespace velkor

@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <pugixml.hpp>
+#include <string>
+#include <vector>
 
 #include "model/TraceFields.h"
 #include "model/TraceInfoXml.h"
@@ -76,26 +78,58 @@ void ReadRecords(pugi::xml_node root) {
 }
 
 ParseOutcome ReadDocument(std::string_view xml) {
-  if (IsBlank(xml)) return ParseOutcome::Complete;
-  // The DOM reader below would take a text that is not well-formed as far
-  // as it can; such a text holds no records.
-  if (FindXmlFault(xml)) return ParseOutcome::NotXml;
   pugi::xml_document doc;
-  const pugi::xml_node root = LoadDocument(doc, xml);
-  const std::int32_t n = CountRecords(root);
+  pugi::xml_node root;
+  std::int32_t n = 0;
+  try {
+    // A blank text holds no records. The DOM reader below would take a text
+    // that is not well-formed as far as it can; such a text holds none either.
+    const bool blank = IsBlank(xml);
+    if (blank || FindXmlFault(xml)) {
+      ResetTraces(0);
+      return blank ? ParseOutcome::Complete : ParseOutcome::NotXml;
+    }
+    root = LoadDocument(doc, xml);
+    n = CountRecords(root);
+  } catch (...) {
+    // No failure leaves another document's records behind for the caller.
+    ResetTraces(0);
+    throw;
+  }
   ResetTraces(std::min(n, kMaxTraceRecords));
   ReadRecords(root);
   return root ? ParseOutcome::Complete : ParseOutcome::NotXml;
 }
 
+// The last document read completely and the records it gave. Every host
+// event reads its trend's document, which mostly has not changed since the
+// event before: comparing the text costs a fraction of parsing it. Only a
+// complete reading is kept; one that reported an error is repeated, report
+// and all.
+struct LastDocument {
+  bool held = false;
+  std::string text;
+  std::vector<TraceOrder> records;  // as gTraces, index 0 included
+};
+
+thread_local LastDocument tLast;
+
 }  // namespace
 
 ParseOutcome ReadXML(std::string_view xml) {
-  // Emptied first, so that no failure can leave another document's records
-  // behind for the caller.
-  ResetTraces(0);
+  if (tLast.held && xml == tLast.text) {
+    // The caller may have changed the records since, or read another document.
+    if (gTraces != tLast.records) gTraces = tLast.records;
+    return ParseOutcome::Complete;
+  }
+  tLast.held = false;
   auto outcome = ParseOutcome::Partial;
-  RunReported("ReadXML", [&] { outcome = ReadDocument(xml); });
+  const bool read = RunReported("ReadXML", [&] { outcome = ReadDocument(xml); });
+  if (read && outcome == ParseOutcome::Complete) {
+    tLast.text.assign(xml);
+    tLast.records = gTraces;
+    tLast.held = true;
+  }
   return outcome;
 }
 

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 
 #include "control/ExcelTrendWizard.h"
@@ -9,6 +10,7 @@
 #include "model/Globals.h"
 #include "model/WorkbookIndex.h"
 #include "platform/Conversions.h"
+#include "platform/VbString.h"
 #include "platform/host/HostModel.h"
 #include "support/ErrorHandling.h"
 
@@ -18,6 +20,57 @@ namespace {
 
 using Kind = CellRead::Kind;
 
+// The parts of a stored reference that depend on its text alone, kept from
+// one event to the next: a trend's references rarely change, and taking
+// them apart was most of the cost of an edit far from every followed cell.
+// A reference with a quote is taken apart anew each time, part by part as
+// the reference test asks for it, since a malformed one reports an error
+// whenever its sheet part is read.
+struct ReferenceParts {
+  std::string book;
+  std::string sheet;    // only for a reference with a "!"
+  std::string address;  // before the host converts it
+};
+
+bool KeepsParts(const std::string& ref) {
+  return ref.find('\'') == std::string::npos;
+}
+
+const ReferenceParts& PartsOf(const std::string& ref) {
+  constexpr std::size_t kMaxKept = 1 << 16;
+  thread_local std::unordered_map<std::string, ReferenceParts> kept;
+  const auto found = kept.find(ref);
+  if (found != kept.end()) return found->second;
+  ReferenceParts parts;
+  std::string text = ref;
+  parts.book = ExtractWorkBookName(text);
+  if (ref.find('!') != std::string::npos) {
+    text = ref;
+    parts.sheet = GetSheetName(text);
+  }
+  parts.address = AddressPart(vb::Trim(ref));
+  if (kept.size() >= kMaxKept) kept.clear();
+  return kept.emplace(ref, std::move(parts)).first->second;
+}
+
+std::string WorkbookPart(const std::string& ref) {
+  if (KeepsParts(ref)) return PartsOf(ref).book;
+  std::string text = ref;
+  return ExtractWorkBookName(text);
+}
+
+// For a reference with a "!".
+std::string SheetPart(const std::string& ref) {
+  if (KeepsParts(ref)) return PartsOf(ref).sheet;
+  std::string text = ref;
+  return GetSheetName(text);
+}
+
+std::string AddressTextOf(const std::string& ref) {
+  if (KeepsParts(ref)) return PartsOf(ref).address;
+  return AddressPart(vb::Trim(ref));
+}
+
 // The host objects one event looks up by name. Workbooks and sheets do not
 // come and go while an event runs, so each distinct name is looked up once:
 // a trend whose cells share a sheet pays for that sheet once per event, not
@@ -26,8 +79,7 @@ class EventLookups {
  public:
   // The reference's workbook part, or the control's workbook for none.
   std::string BookOf(const ExcelTrendWizard& c, const std::string& ref) {
-    std::string text = ref;
-    std::string book = ExtractWorkBookName(text);
+    std::string book = WorkbookPart(ref);
     if (!book.empty()) return book;
     if (!controlBook_) {
       controlBook_.emplace();
@@ -70,14 +122,12 @@ class EventLookups {
 // sheet happens to be active.
 std::string SheetNameOf(const ExcelTrendWizard& c, const std::string& ref) {
   if (ref.find('!') == std::string::npos) return c.TrendSheetName;
-  std::string text = ref;
-  std::string sheet = GetSheetName(text);
+  std::string sheet = SheetPart(ref);
   return sheet.empty() ? c.TrendSheetName : sheet;
 }
 
 std::string AddressOf(const std::string& ref) {
-  std::string text = ref;
-  return CStr(GetRangeAddress(text));
+  return CStr(ConvertedAddress(AddressTextOf(ref)));
 }
 
 // The cell's value; a worksheet that does not exist makes it invalid.

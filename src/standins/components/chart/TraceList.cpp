@@ -1,14 +1,17 @@
 #include "standins/components/chart/TraceList.h"
 
 #include <algorithm>
-#include <map>
+#include <string_view>
+#include <unordered_map>
 
 #include "standins/components/chart/ReorderRule.h"
 
 namespace velkor::sim {
 
 void TraceList::Merge(const std::string& source, std::span<const std::string> series) {
-  std::map<std::string, int> unclaimed;
+  // Counted by views of the series' own names: no name is copied.
+  std::unordered_map<std::string_view, int> unclaimed;
+  unclaimed.reserve(series.size());
   for (const auto& name : series) ++unclaimed[name];
   auto alreadyShown = unclaimed;  // turns into the count of kept traces per name
 
@@ -25,7 +28,7 @@ void TraceList::Merge(const std::string& source, std::span<const std::string> se
 
   for (auto& [name, count] : alreadyShown) count -= unclaimed[name];
   for (const auto& name : series) {
-    int& skip = alreadyShown[name];
+    int& skip = alreadyShown[std::string_view(name)];
     if (skip > 0)
       --skip;
     else
