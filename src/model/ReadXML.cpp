@@ -1,8 +1,7 @@
 #include <algorithm>
 #include <pugixml.hpp>
-#include <string>
-#include <vector>
 
+#include "model/LastDocument.h"
 #include "model/TraceFields.h"
 #include "model/TraceInfoXml.h"
 #include "model/Traces.h"
@@ -101,35 +100,16 @@ ParseOutcome ReadDocument(std::string_view xml) {
   return root ? ParseOutcome::Complete : ParseOutcome::NotXml;
 }
 
-// The last document read completely and the records it gave. Every host
-// event reads its trend's document, which mostly has not changed since the
-// event before: comparing the text costs a fraction of parsing it. Only a
-// complete reading is kept; one that reported an error is repeated, report
-// and all.
-struct LastDocument {
-  bool held = false;
-  std::string text;
-  std::vector<TraceOrder> records;  // as gTraces, index 0 included
-};
-
-thread_local LastDocument tLast;
-
 }  // namespace
 
+// Only a complete reading is kept: one that reported an error is repeated,
+// report and all.
 ParseOutcome ReadXML(std::string_view xml) {
-  if (tLast.held && xml == tLast.text) {
-    // The caller may have changed the records since, or read another document.
-    if (gTraces != tLast.records) gTraces = tLast.records;
-    return ParseOutcome::Complete;
-  }
-  tLast.held = false;
+  if (TakeLastDocument(xml)) return ParseOutcome::Complete;
+  ForgetLastDocument();
   auto outcome = ParseOutcome::Partial;
   const bool read = RunReported("ReadXML", [&] { outcome = ReadDocument(xml); });
-  if (read && outcome == ParseOutcome::Complete) {
-    tLast.text.assign(xml);
-    tLast.records = gTraces;
-    tLast.held = true;
-  }
+  if (read && outcome == ParseOutcome::Complete) KeepReadDocument(xml);
   return outcome;
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <variant>
 
+#include "model/LastDocument.h"
 #include "model/TraceFields.h"
 #include "model/TraceInfoXml.h"
 #include "model/Traces.h"
@@ -17,8 +18,9 @@ namespace {
 
 // Markup characters become entities; so do the control characters other
 // than tab and line feed, and a carriage return, which a reader would
-// otherwise turn into a line feed.
+// otherwise turn into a line feed. A null character ends the text.
 void AppendEscaped(std::string& out, std::string_view text) {
+  text = text.substr(0, text.find('\0'));
   std::size_t plain = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
@@ -75,9 +77,11 @@ std::string SerializeTraces() {
 
 }  // namespace
 
+// The text written is kept with its records: the caller stores it as the
+// trend's document, which the next event reads.
 std::string WriteXML() {
   std::string text;
-  RunReported("WriteXML", [&] { text = SerializeTraces(); });
+  if (RunReported("WriteXML", [&] { text = SerializeTraces(); })) KeepWrittenDocument(text);
   return text;
 }
 

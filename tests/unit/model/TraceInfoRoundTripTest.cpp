@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/LastDocument.h"
 #include "model/TraceFields.h"
 #include "model/TraceInfoXml.h"
 #include "model/Traces.h"
@@ -124,6 +125,7 @@ TEST(TraceInfoRoundTripTest, TheWrittenTextIsTheDomSerializersByteForByte) {
     record.State = "a" + record.TagName + "b";
   }
   gTraces[128].TagName = "\xC3\x28\xFF";
+  gTraces[128].State = std::string("x\0y", 3);  // the text ends at the null
   EXPECT_EQ(WriteXML(), DomText());
   std::mt19937 rng(20261207);
   for (int round = 0; round < 100; ++round) {
@@ -131,6 +133,38 @@ TEST(TraceInfoRoundTripTest, TheWrittenTextIsTheDomSerializersByteForByte) {
     ResetTraces(n);
     for (int i = 1; i <= n; ++i) gTraces[static_cast<std::size_t>(i)] = RandomRecord(rng);
     ASSERT_EQ(WriteXML(), DomText());
+  }
+  EXPECT_TRUE(log.Lines().empty());
+}
+
+// An event reads the document the event before wrote without parsing it:
+// the records it takes must be those a parse would give.
+TEST(TraceInfoRoundTripTest, ADocumentJustWrittenReadsAsAParseWouldReadIt) {
+  test::CapturedLog log;
+  const std::string pieces[] = {"a", " ", "\t", "\n", "\r", std::string(1, '\0'), "&", "\x01"};
+  std::mt19937 rng(7);
+  auto text = [&] {
+    std::string value;
+    for (int i = std::uniform_int_distribution<int>(0, 3)(rng); i > 0; --i)
+      value += pieces[std::uniform_int_distribution<std::size_t>(0, std::size(pieces) - 1)(rng)];
+    return value;
+  };
+  for (int round = 0; round < 200; ++round) {
+    const int n = std::uniform_int_distribution<int>(0, 4)(rng);
+    ResetTraces(n);
+    gTraces[0].State = text();  // index 0 is never written
+    for (int i = 1; i <= n; ++i) {
+      auto& record = gTraces[static_cast<std::size_t>(i)];
+      record = RandomRecord(rng);
+      record.TagName = text();
+      record.ServerNameCell = text();
+    }
+    const std::string xml = WriteXML();
+    ASSERT_EQ(ReadXML(xml), ParseOutcome::Complete);
+    const auto taken = gTraces;
+    ForgetLastDocument();
+    ASSERT_EQ(ReadXML(xml), ParseOutcome::Complete);
+    ASSERT_EQ(gTraces, taken) << xml;
   }
   EXPECT_TRUE(log.Lines().empty());
 }
