@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "model/LastDocument.h"
 #include "model/TraceFields.h"
@@ -44,24 +45,38 @@ void AppendEscaped(std::string& out, std::string_view text) {
   out.append(text.substr(plain));
 }
 
-void AppendField(std::string& out, const TraceOrder& record, const TraceField& field) {
-  out += '<';
-  out += field.name;
-  out += '>';
-  if (const auto* text = std::get_if<std::string TraceOrder::*>(&field.member))
-    AppendEscaped(out, record.**text);
-  else
-    out += FieldText(record, field);
-  out += "</";
-  out += field.name;
-  out += '>';
+// The opening and closing tag of every field, in the written order.
+struct FieldTags {
+  std::string open;
+  std::string close;
+};
+
+const std::vector<FieldTags>& TagsInWrittenOrder() {
+  static const std::vector<FieldTags> tags = [] {
+    std::vector<FieldTags> all;
+    for (const auto& field : TraceFieldsInWrittenOrder()) {
+      const std::string name(field.name);
+      all.push_back({"<" + name + ">", "</" + name + ">"});
+    }
+    return all;
+  }();
+  return tags;
 }
 
 void AppendRecord(std::string& out, std::int32_t index, const TraceOrder& record) {
-  const std::string name = "trace" + std::to_string(index);
-  out += '<' + name + '>';
-  for (const auto& field : TraceFieldsInWrittenOrder()) AppendField(out, record, field);
-  out += "</" + name + '>';
+  const std::string number = std::to_string(index);
+  out.append("<trace").append(number).append(">");
+  const auto fields = TraceFieldsInWrittenOrder();
+  const auto& tags = TagsInWrittenOrder();
+  for (std::size_t f = 0; f < fields.size(); ++f) {
+    out += tags[f].open;
+    if (const auto* text = std::get_if<std::string TraceOrder::*>(&fields[f].member))
+      AppendEscaped(out, record.**text);
+    else
+      out += FieldText(record, fields[f]);
+    out += tags[f].close;
+  }
+  out.append("</trace").append(number).append(">");
 }
 
 std::string SerializeTraces() {

@@ -8,7 +8,42 @@
 
 namespace velkor::sim {
 
+namespace {
+
+bool SameNames(std::span<const TraceKey* const> traces, std::span<const std::string> names) {
+  return std::equal(
+      traces.begin(), traces.end(), names.begin(), names.end(),
+      [](const TraceKey* trace, const std::string& name) { return trace->series == name; });
+}
+
+}  // namespace
+
+// One series added at the end or one taken out, what a data control's
+// single change gives, needs no counting: the result is the one the general
+// rule below gives, the taken-out trace being the last of its name.
+bool TraceList::MergeOneChange(const std::string& source, std::span<const std::string> series) {
+  std::vector<const TraceKey*> own;
+  for (const auto& trace : traces_)
+    if (trace.source == source) own.push_back(&trace);
+  if (series.size() == own.size()) return SameNames(own, series);
+  if (series.size() == own.size() + 1 && SameNames(own, series.first(own.size()))) {
+    traces_.push_back({source, series.back()});
+    return true;
+  }
+  if (series.size() + 1 != own.size()) return false;
+  std::size_t k = 0;
+  while (k < series.size() && own[k]->series == series[k]) ++k;
+  const std::span<const TraceKey* const> after = std::span(own).subspan(k + 1);
+  const bool lastOfItsName = std::none_of(after.begin(), after.end(), [&](const TraceKey* trace) {
+    return trace->series == own[k]->series;
+  });
+  if (!lastOfItsName || !SameNames(after, series.subspan(k))) return false;
+  traces_.erase(traces_.begin() + (own[k] - traces_.data()));
+  return true;
+}
+
 void TraceList::Merge(const std::string& source, std::span<const std::string> series) {
+  if (MergeOneChange(source, series)) return;
   // Counted by views of the series' own names: no name is copied.
   std::unordered_map<std::string_view, int> unclaimed;
   unclaimed.reserve(series.size());

@@ -39,6 +39,8 @@ class TraceList {
   void Reorder(const IsShown& isShown, std::span<const std::int32_t> entries);
 
  private:
+  bool MergeOneChange(const std::string& source, std::span<const std::string> series);
+
   std::vector<TraceKey> traces_;
 };
 

@@ -52,10 +52,25 @@ INSTANTIATE_TEST_SUITE_P(
                   {{"A", "x"}},
                   {"x", "y", "x"},
                   {{"A", "x"}, {"A", "y"}, {"A", "x"}}},
-        MergeCase{"a surplus duplicate trace is dropped",
-                  {{"A", "x"}, {"A", "x"}},
-                  {"x"},
-                  {{"A", "x"}}}));
+        MergeCase{
+            "a surplus duplicate trace is dropped", {{"A", "x"}, {"A", "x"}}, {"x"}, {{"A", "x"}}},
+        MergeCase{"nothing changed", {{"A", "x"}, {"B", "x"}}, {"x"}, {{"A", "x"}, {"B", "x"}}},
+        MergeCase{"one series added goes last, after other sources",
+                  {{"A", "x"}, {"B", "b"}},
+                  {"x", "y"},
+                  {{"A", "x"}, {"B", "b"}, {"A", "y"}}},
+        MergeCase{"one series taken out of the middle",
+                  {{"A", "x"}, {"B", "b"}, {"A", "y"}, {"A", "z"}},
+                  {"x", "z"},
+                  {{"A", "x"}, {"B", "b"}, {"A", "z"}}},
+        MergeCase{"of two traces of one name the last goes",
+                  {{"A", "x"}, {"A", "y"}, {"A", "x"}},
+                  {"y", "x"},
+                  {{"A", "x"}, {"A", "y"}}},
+        MergeCase{"one series renamed is one gone and one new",
+                  {{"A", "x"}, {"A", "y"}},
+                  {"x", "z"},
+                  {{"A", "x"}, {"A", "z"}}}));
 
 using ChartFeedTest = ChartFixture;
 
