@@ -1,6 +1,7 @@
 #include "TrendSetup.h"
 
 #include "control/ExcelTrendWizard.h"
+#include "model/Globals.h"
 #include "model/TraceInfoXml.h"
 #include "model/Traces.h"
 #include "platform/host/HostModel.h"
@@ -39,10 +40,13 @@ std::unique_ptr<BenchTrend>& Current() {
 }  // namespace
 
 BenchTrend::~BenchTrend() {
-  // The session goes before the services it uses.
+  // The host closes its workbooks, which tears their controls down, before
+  // the services they use go.
   control = nullptr;
   driver.reset();
+  if (app) app->Quit();
   app.reset();
+  gAppExcel = nullptr;
 }
 
 std::unique_ptr<BenchTrend> MakeTrend(std::int32_t traces, Placement placement) {

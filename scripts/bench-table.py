@@ -23,11 +23,16 @@ def medians(path):
 
 
 def peak_mib(bench, benchmark):
-    before = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
-    subprocess.run([bench, "--traces=10000", f"--benchmark_filter=^{benchmark}/",
-                    "--benchmark_min_time=0"], check=True, stdout=subprocess.DEVNULL)
-    after = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
-    return max(after, before) / 1024.0
+    """Peak resident memory of a process that builds the 10,000-trace session
+    and runs `benchmark` once on it."""
+    run = subprocess.run(
+        ["/usr/bin/env", "python3", "-c",
+         "import resource, subprocess, sys\n"
+         "subprocess.run(sys.argv[1:], check=True, stdout=subprocess.DEVNULL)\n"
+         "print(resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss)",
+         bench, "--traces=10000", f"--benchmark_filter=^{benchmark}/",
+         "--benchmark_min_time=0"], check=True, capture_output=True, text=True)
+    return int(run.stdout) / 1024.0
 
 
 def main():
@@ -64,9 +69,10 @@ def main():
          ratio("WriteXML/1000", "BareSave/1000"), "<= 1.3", 1.3),
         ("render step, 10 traces x 43,200 points (ms)",
          ms("RenderStep/432000"), "< 20", 20),
-        ("peak memory, 10,000-trace tag edit (MiB)",
+        ("peak memory, 10,000-trace tag edit (MiB, whole process)",
          peak_mib(sys.argv[2], "TagCellEdit"), "< 32", 32),
     ]
+    session = peak_mib(sys.argv[2], "ReadXMLAgain")
     print()
     print("| measure | measured | target | |")
     print("|---|---:|---|---|")
@@ -74,6 +80,9 @@ def main():
         met = value < limit if target.startswith("<") and not target.startswith("<=") \
             else value <= limit
         print(f"| {name} | {value:.2f} | {target} | {'met' if met else 'missed'} |")
+    print()
+    print(f"The 10,000-trace session alone (host, cells, specifications, chart) "
+          f"peaks at {session:.1f} MiB.")
     print()
     print("| benchmark | 100 | 1000 | 10,000 | (median CPU time) |")
     print("|---|---:|---:|---:|---|")

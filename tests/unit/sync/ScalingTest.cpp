@@ -69,12 +69,14 @@ class ScalingTest : public SyncHost {
   };
   std::map<std::string, Growth> Measure() {
     std::map<std::string, Growth> growth;
-    for (const auto& [n, column] : {std::pair{100, "A"}, std::pair{1000, "B"}}) {
-      auto control = TrendOf(n, column);
+    for (const auto& size : {std::pair{100, "A"}, std::pair{1000, "B"}}) {
+      const std::string column = size.second;
+      const bool small = size.first == 100;
+      auto control = TrendOf(size.first, column);
       auto side = [&](const std::string& op) -> Calls& {
-        return n == 100 ? growth[op].small : growth[op].large;
+        return small ? growth[op].small : growth[op].large;
       };
-      const std::string first = std::string("Sheet1!") + column + "1";
+      const std::string first = "Sheet1!" + column + "1";
       side("unrelated edit") = Count([&] { driver.EditCells("Sheet1!Z1", Variant("x")); });
       side("tag edit") = Count([&] { driver.EditCells(first, Variant("sinusoid")); });
       side("recalculation") = Count([&] { driver.RaiseSheetCalculate("Sheet1"); });
