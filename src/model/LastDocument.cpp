@@ -1,5 +1,6 @@
 #include "model/LastDocument.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "model/TraceFields.h"
@@ -9,13 +10,23 @@ namespace velkor {
 
 namespace {
 
-struct LastDocument {
-  bool held = false;
+struct KeptDocument {
   std::string text;
   std::vector<TraceOrder> records;  // as gTraces, index 0 included
 };
 
-thread_local LastDocument tLast;
+// Most recent first. Every open trend handles every event, so a session
+// with several trends reads their documents in turn: a few are kept, as
+// long as their texts together stay small; the one kept last always stays.
+constexpr std::size_t kKept = 4;
+constexpr std::size_t kKeptBytes = 8 << 20;
+thread_local std::vector<KeptDocument> tKept;
+
+// Moves entry `i` to the front.
+void ToFront(std::size_t i) {
+  std::rotate(tKept.begin(), tKept.begin() + static_cast<std::ptrdiff_t>(i),
+              tKept.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+}
 
 // What the parser makes of a written field: the writer stops at a null
 // character, and text of blanks, tabs and line feeds alone is white space
@@ -25,18 +36,37 @@ void AsRead(std::string& value) {
   if (value.find_first_not_of(" \t\n") == std::string::npos) value.clear();
 }
 
-void Keep(std::string_view xml) {
-  tLast.text.assign(xml);
-  tLast.records = gTraces;
-  tLast.held = true;
+// The front entry, holding `xml` and gTraces; the storage of the entry it
+// replaces is reused.
+KeptDocument& Keep(std::string_view xml) {
+  auto same = std::find_if(tKept.begin(), tKept.end(),
+                           [&](const KeptDocument& kept) { return kept.text == xml; });
+  if (same == tKept.end() && tKept.size() < kKept) same = tKept.emplace(tKept.end());
+  if (same == tKept.end()) same = tKept.end() - 1;
+  ToFront(static_cast<std::size_t>(same - tKept.begin()));
+  KeptDocument& kept = tKept.front();
+  kept.text.assign(xml);
+  kept.records = gTraces;
+  std::size_t bytes = 0;
+  for (std::size_t i = 0; i < tKept.size(); ++i) {
+    bytes += tKept[i].text.size();
+    if (i > 0 && bytes > kKeptBytes) {
+      tKept.resize(i);
+      break;
+    }
+  }
+  return tKept.front();
 }
 
 }  // namespace
 
 bool TakeLastDocument(std::string_view xml) {
-  if (!tLast.held || xml != tLast.text) return false;
+  auto kept = std::find_if(tKept.begin(), tKept.end(),
+                           [&](const KeptDocument& k) { return k.text == xml; });
+  if (kept == tKept.end()) return false;
+  ToFront(static_cast<std::size_t>(kept - tKept.begin()));
   // The caller may have changed the records since, or read another document.
-  if (gTraces != tLast.records) gTraces = tLast.records;
+  if (gTraces != tKept.front().records) gTraces = tKept.front().records;
   return true;
 }
 
@@ -45,17 +75,17 @@ void KeepReadDocument(std::string_view xml) {
 }
 
 void KeepWrittenDocument(std::string_view xml) {
-  Keep(xml);
-  if (tLast.records.empty()) tLast.records.resize(1);
-  tLast.records[0] = TraceOrder{};
-  for (auto& record : tLast.records)
+  auto& records = Keep(xml).records;
+  if (records.empty()) records.resize(1);
+  records[0] = TraceOrder{};
+  for (auto& record : records)
     for (const auto& field : TraceFieldsInLayoutOrder())
       if (const auto* text = std::get_if<std::string TraceOrder::*>(&field.member))
         AsRead(record.**text);
 }
 
 void ForgetLastDocument() {
-  tLast.held = false;
+  tKept.clear();
 }
 
 }  // namespace velkor

@@ -106,7 +106,6 @@ ParseOutcome ReadDocument(std::string_view xml) {
 // report and all.
 ParseOutcome ReadXML(std::string_view xml) {
   if (TakeLastDocument(xml)) return ParseOutcome::Complete;
-  ForgetLastDocument();
   auto outcome = ParseOutcome::Partial;
   const bool read = RunReported("ReadXML", [&] { outcome = ReadDocument(xml); });
   if (read && outcome == ParseOutcome::Complete) KeepReadDocument(xml);

@@ -169,5 +169,29 @@ TEST(TraceInfoRoundTripTest, ADocumentJustWrittenReadsAsAParseWouldReadIt) {
   EXPECT_TRUE(log.Lines().empty());
 }
 
+// Several trends read their documents in turn, and an operation changes the
+// records it read: each reading still gives the records of its own text.
+TEST(TraceInfoRoundTripTest, DocumentsReadInTurnEachGiveTheirOwnRecords) {
+  test::CapturedLog log;
+  std::mt19937 rng(11);
+  std::vector<std::string> texts;
+  std::vector<std::vector<TraceOrder>> records;
+  for (int d = 0; d < 6; ++d) {  // more documents than are kept
+    ResetTraces(3);
+    for (int i = 1; i <= 3; ++i) gTraces[static_cast<std::size_t>(i)] = RandomRecord(rng);
+    texts.push_back(WriteXML());
+    ForgetLastDocument();
+    ASSERT_EQ(ReadXML(texts.back()), ParseOutcome::Complete);
+    records.push_back(gTraces);
+  }
+  for (int round = 0; round < 50; ++round) {
+    const auto d = std::uniform_int_distribution<std::size_t>(0, texts.size() - 1)(rng);
+    ASSERT_EQ(ReadXML(texts[d]), ParseOutcome::Complete);
+    ASSERT_EQ(gTraces, records[d]) << "document " << d << " in round " << round;
+    gTraces[1].TagName = "changed by the operation";
+  }
+  EXPECT_TRUE(log.Lines().empty());
+}
+
 }  // namespace
 }  // namespace velkor
