@@ -36,26 +36,27 @@ void AsRead(std::string& value) {
   if (value.find_first_not_of(" \t\n") == std::string::npos) value.clear();
 }
 
-// The front entry, holding `xml` and gTraces; the storage of the entry it
-// replaces is reused.
+std::size_t KeptBytes() {
+  std::size_t bytes = 0;
+  for (const auto& kept : tKept) bytes += kept.text.size();
+  return bytes;
+}
+
+// The front entry, holding `xml` and gTraces. A new document takes a new
+// entry while they stay few and small, else the oldest one's storage.
 KeptDocument& Keep(std::string_view xml) {
-  auto same = std::find_if(tKept.begin(), tKept.end(),
-                           [&](const KeptDocument& kept) { return kept.text == xml; });
-  if (same == tKept.end() && tKept.size() < kKept) same = tKept.emplace(tKept.end());
-  if (same == tKept.end()) same = tKept.end() - 1;
-  ToFront(static_cast<std::size_t>(same - tKept.begin()));
+  auto entry = std::find_if(tKept.begin(), tKept.end(),
+                            [&](const KeptDocument& kept) { return kept.text == xml; });
+  if (entry == tKept.end()) {
+    const bool fits = tKept.size() < kKept && KeptBytes() + xml.size() <= kKeptBytes;
+    entry = tKept.empty() || fits ? tKept.emplace(tKept.end()) : tKept.end() - 1;
+  }
+  ToFront(static_cast<std::size_t>(entry - tKept.begin()));
   KeptDocument& kept = tKept.front();
   kept.text.assign(xml);
   kept.records = gTraces;
-  std::size_t bytes = 0;
-  for (std::size_t i = 0; i < tKept.size(); ++i) {
-    bytes += tKept[i].text.size();
-    if (i > 0 && bytes > kKeptBytes) {
-      tKept.resize(i);
-      break;
-    }
-  }
-  return tKept.front();
+  while (tKept.size() > 1 && KeptBytes() > kKeptBytes) tKept.pop_back();
+  return kept;
 }
 
 }  // namespace
