@@ -111,6 +111,17 @@ int CompareText(std::string_view a, std::string_view b) {
   return 0;
 }
 
+std::u32string TextKey(std::string_view s) {
+  std::u32string key;
+  key.reserve(s.size());
+  for (std::size_t i = 0; i < s.size();) {
+    const auto c = utf8::Decode(s, i);
+    key.push_back(utf8::ToUpper(c.code));
+    i += c.size;
+  }
+  return key;
+}
+
 std::string Replace(std::string_view s, std::string_view find, std::string_view with) {
   if (find.empty()) return std::string(s);
   std::string out;

@@ -34,6 +34,9 @@ int CompareText(std::string_view a, std::string_view b);
 inline bool EqualsText(std::string_view a, std::string_view b) {
   return CompareText(a, b) == 0;
 }
+// A key for hashing or sorting text by CompareText: two texts have equal
+// keys exactly when CompareText finds them equal, and keys order as it does.
+std::u32string TextKey(std::string_view s);
 std::string Replace(std::string_view s, std::string_view find, std::string_view with);
 
 }  // namespace velkor::vb

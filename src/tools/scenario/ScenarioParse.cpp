@@ -8,6 +8,7 @@
 #include "parts/time/IsoDate.h"
 #include "standins/host/FileFormatError.h"
 #include "standins/host/JsonFields.h"
+#include "standins/host/JsonText.h"
 #include "tools/scenario/Scenario.h"
 #include "tools/scenario/ScenarioArchive.h"
 #include "tools/scenario/ScenarioSteps.h"
@@ -87,12 +88,7 @@ void ParseSetUp(const Json& root, Scenario& out) {
 }  // namespace
 
 Scenario ParseScenario(std::string_view text, const std::filesystem::path& file) {
-  Json root;
-  try {
-    root = Json::parse(text);
-  } catch (const Json::parse_error& e) {
-    throw FileFormatError("byte " + std::to_string(e.byte), "not JSON");
-  }
+  const Json root = json::Parse(text);
   json::Object(root, "");
   RejectUnknownKeys(root);
   Scenario out;
