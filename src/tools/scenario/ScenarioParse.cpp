@@ -112,7 +112,9 @@ Scenario ReadScenarioFile(const std::filesystem::path& file) {
 
 std::string DescribePlace(const std::string& path) {
   const std::string prefix = "/steps/";
-  if (path.rfind(prefix, 0) != 0) return path.empty() ? "the file" : "field " + path.substr(1);
+  if (path.empty()) return "the file";
+  if (path.front() != '/') return path;  // a byte offset
+  if (path.rfind(prefix, 0) != 0) return "field " + path.substr(1);
   const auto end = path.find('/', prefix.size());
   const std::string index = path.substr(prefix.size(), end - prefix.size());
   std::string place = "step " + std::to_string(std::stoul(index) + 1);
