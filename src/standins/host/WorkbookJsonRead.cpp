@@ -80,7 +80,10 @@ std::vector<CellData> Cells(const Json* j, const std::string& path) {
 PropertyList Properties(const Json* j, const std::string& path) {
   PropertyList out;
   if (!j) return out;
-  for (const auto& [key, value] : json::Object(*j, path).items())
+  if (json::Object(*j, path).size() > kMaxObjectProperties)
+    throw FileFormatError(
+        path, "more than " + std::to_string(kMaxObjectProperties) + " properties in one object");
+  for (const auto& [key, value] : j->items())
     out.emplace_back(key, DecodeValue(value, Child(path, key)));
   return out;
 }

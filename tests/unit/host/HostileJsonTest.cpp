@@ -3,36 +3,17 @@
 // with their place.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <ctime>
-#include <functional>
 #include <string>
 
 #include "standins/host/FileFormatError.h"
 #include "standins/host/JsonText.h"
 #include "standins/host/WorkbookJson.h"
+#include "unit/common/ScaledWork.h"
 
 namespace velkor::sim {
 namespace {
 
-// CPU seconds of the fastest of three runs: the least disturbed by others.
-double CpuSeconds(const std::function<void()>& work) {
-  double best = 1e9;
-  for (int i = 0; i < 3; ++i) {
-    const std::clock_t start = std::clock();
-    work();
-    best = std::min(best, static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC);
-  }
-  return best;
-}
-
-// Eight times the input may take eight times as long, with room for the
-// cache and the allocator; quadratic work would take 64 times as long.
-void ExpectLinear(const std::function<void(int)>& work, int n) {
-  const double small = std::max(CpuSeconds([&] { work(n); }), 1e-3);
-  const double large = CpuSeconds([&] { work(8 * n); });
-  EXPECT_LT(large / small, 24.0) << "n=" << n << ": " << small << " s, 8n: " << large << " s";
-}
+using test::ExpectLinear;
 
 std::string Workbook(const std::string& sheetBody) {
   return R"({"format": "velkor-workbook", "version": 1, "sheets": [{"name": "S", )" + sheetBody +
