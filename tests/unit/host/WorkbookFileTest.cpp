@@ -177,7 +177,7 @@ TEST_F(WorkbookFileTest, MalformedFilesFailWithTheFileAndThePlace) {
   const std::string header = R"({"format": "velkor-workbook", "version": 1, )";
   const std::pair<std::string, std::string> cases[] = {
       {"{\"format\": ", "byte 12"},
-      {"[1, 2]", "at : expected an object"},
+      {"[1, 2]", "at /: expected an object"},
       {R"({"version": 1, "sheets": []})", "/format"},
       {R"({"format": "other", "version": 1, "sheets": []})", "/format"},
       {R"({"format": "velkor-workbook", "version": 2, "sheets": []})", "version 2 is newer"},
@@ -202,11 +202,16 @@ TEST_F(WorkbookFileTest, MalformedFilesFailWithTheFileAndThePlace) {
         "left": 0, "top": 0, "width": 1, "height": "x"}]}]})",
        "/sheets/0/oleObjects/0/height"},
       {header + R"("activeSheet": "T", "sheets": [{"name": "S"}]})", "/activeSheet"},
+      {header + R"("sheets": [{"name": "S", "cells": {"A1": 1e400}}]})",
+       "at byte 90: number out of range"},
+      {header + R"("sheets": [{"name": "S", "cells": {"A1": )" + std::string(100, '[') + "1",
+       "/sheets/0/cells/A1/0/0"},
   };
   for (const auto& [text, place] : cases) {
     std::string description = OpenError(text);
     EXPECT_NE(description.find("bad.json"), std::string::npos) << description;
     EXPECT_NE(description.find(place), std::string::npos) << description << " / " << place;
+    EXPECT_EQ(description.find("json.exception"), std::string::npos) << description;
   }
   std::string missing;
   EXPECT_EQ(RaisedNumber([&] { driver.Open(folder.File("nope.json")); }, &missing),
@@ -231,6 +236,8 @@ TEST_F(WorkbookFileTest, AnObjectThatCannotBeCreatedFailsTheOpenWithoutLeftovers
   EXPECT_EQ(RaisedNumber([&] { driver.Open(folder.File("missing-class.json")); }, &description),
             err::kCannotCreateObject);
   EXPECT_NE(description.find("missing-class.json"), std::string::npos);
+  EXPECT_NE(description.find("at /sheets/0/oleObjects/1/progId: "), std::string::npos)
+      << description;
   EXPECT_EQ(app->Workbooks()->Count(), 0);
 }
 
