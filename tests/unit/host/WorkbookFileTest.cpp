@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -171,6 +176,48 @@ TEST(AtomicFileTest, WritesWholeFilesAndFailsHalfWayCleanly) {
   EXPECT_EQ(sim::ReadWholeFile(path), "new content");
   EXPECT_THROW(sim::ReadWholeFile(folder.File("missing.txt")), std::system_error);
   EXPECT_THROW(sim::ReadWholeFile(folder.path()), std::system_error);
+}
+
+TEST(AtomicFileTest, AWriteRemovesTheTemporaryFilesOfKilledWritesOfTheSameFile) {
+  TempFolder folder;
+  const std::string stale = folder.File(".f.txt.Ab3dE9"), held = folder.File(".f.txt.Zz0000");
+  const std::string others[] = {folder.File(".f.txt.Ab3dE"), folder.File(".g.txt.Ab3dE9"),
+                                folder.File("f.txt.Ab3dE9"), folder.File(".f.txt.Ab3d-9")};
+  for (const auto& file : {stale, held}) std::ofstream(file) << "half";
+  for (const auto& file : others) std::ofstream(file) << "other";
+  // A writer still at work holds its temporary file locked.
+  const int lock = ::open(held.c_str(), O_RDONLY);
+  ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+  sim::WriteFileAtomically(folder.File("f.txt"), "content");
+  EXPECT_FALSE(fs::exists(stale));
+  EXPECT_TRUE(fs::exists(held));
+  for (const auto& file : others) EXPECT_TRUE(fs::exists(file)) << file;
+  ::close(lock);
+  sim::WriteFileAtomically(folder.File("f.txt"), "content");
+  EXPECT_FALSE(fs::exists(held));
+  EXPECT_EQ(sim::ReadWholeFile(folder.File("f.txt")), "content");
+}
+
+TEST(AtomicFileTest, ReadsRefuseWhatIsNoRegularFileAndWhatIsTooLarge) {
+  TempFolder folder;
+  auto refusal = [](const std::string& path) {
+    try {
+      sim::ReadWholeFile(path);
+    } catch (const std::system_error& e) {
+      return e.code().message();
+    }
+    return std::string("read");
+  };
+  const std::string fifo = folder.File("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(refusal(fifo), "not a regular file");  // without waiting for a writer
+  EXPECT_EQ(refusal("/dev/zero"), "not a regular file");
+  const std::string large = folder.File("large");
+  std::ofstream(large) << "x";
+  fs::resize_file(large, sim::kMaxReadBytes + 1);  // sparse: no disk used
+  EXPECT_EQ(refusal(large), "larger than 256 MB");
+  fs::resize_file(large, 3);
+  EXPECT_EQ(refusal(large), "read");
 }
 
 TEST_F(WorkbookFileTest, MalformedFilesFailWithTheFileAndThePlace) {
