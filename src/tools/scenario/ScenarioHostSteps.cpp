@@ -92,6 +92,9 @@ void RunSave(ScenarioSession& s, const Json& step, StepOutcome& out) {
   const std::string name = Text(step, "save");
   const auto target =
       step.contains("to") ? s.OutputPath(Text(step, "to")) : std::filesystem::path();
+  // Saving where the workbook came from is writing a file like any other.
+  if (target.empty() && !s.Driver().ResolveBook(name)->Path().empty())
+    s.RequireInOutputFolder(s.Driver().ResolveBook(name)->Path());
   s.Driver().Save(name, target.string());
   out.summary = "save " + name + (target.empty() ? "" : " to " + target.string());
 }
