@@ -13,6 +13,7 @@
 #include "platform/host/HostModel.h"
 #include "standins/host/SimWorkbook.h"
 #include "standins/host/SimWorksheet.h"
+#include "unit/common/ScaledWork.h"
 #include "unit/host/HostFixture.h"
 
 namespace velkor::host_test {
@@ -264,6 +265,23 @@ TEST_F(WorkbookFileTest, MalformedFilesFailWithTheFileAndThePlace) {
   EXPECT_EQ(RaisedNumber([&] { driver.Open(folder.File("nope.json")); }, &missing),
             err::kAppDefined);
   EXPECT_NE(missing.find("nope.json"), std::string::npos);
+}
+
+TEST_F(WorkbookFileTest, ASheetOfManyObjectsOpensInTimeProportionalToThem) {
+  test::ExpectLinear(
+      [&](int n) {
+        std::string objects;
+        for (int i = 0; i < n; ++i)
+          objects += std::string(i ? ", " : "") + R"({"progId": "Test.Plain.1", "name": "P)" +
+                     std::to_string(i) + R"(", "left": 0, "top": 0, "width": 1, "height": 1})";
+        Write(folder.File("many.json"),
+              R"({"format": "velkor-workbook", "version": 1, "sheets": [{"name": "S",
+                  "oleObjects": [)" +
+                  objects + "]}]}");
+        driver.Open(folder.File("many.json"));
+        driver.Close("many.json");
+      },
+      500);
 }
 
 TEST_F(WorkbookFileTest, UnknownKeysAreIgnoredAndMissingCodeNamesAreGiven) {
