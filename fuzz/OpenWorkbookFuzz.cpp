@@ -11,8 +11,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   auto& session = velkor::fuzz::Session();
   const std::string file = session.OutputPath("fuzz.json").string();
-  std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(data),
-                                              static_cast<std::streamsize>(size));
+  std::ofstream(file, std::ios::binary)
+      .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   try {
     auto book = session.Driver().Open(file);
     book->SetDirty(false);
