@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: the normal build, then
 # the same tests under AddressSanitizer and UndefinedBehaviorSanitizer (clang),
-# then the Windows build's tests and scenarios under Wine.
-# VELKOR_SKIP_SANITIZERS=1 or VELKOR_SKIP_WINDOWS=1 leaves a pass out.
+# then each fuzz target briefly, then the Windows build's tests and scenarios
+# under Wine. VELKOR_SKIP_SANITIZERS=1 or VELKOR_SKIP_WINDOWS=1 leaves a pass out.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 setup=(--tests)
@@ -14,9 +14,12 @@ ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)"
 
 if [ "${VELKOR_SKIP_SANITIZERS:-0}" != 1 ]; then
   CC=clang CXX=clang++ bash "$root/scripts/build.sh" "$root/build-asan" \
-    -DVELKOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+    -DVELKOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DVELKOR_BUILD_FUZZ=ON
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$root/build-asan" --output-on-failure -j "$(nproc)"
+  # Every fuzz target builds and runs a little, so that none breaks unseen;
+  # scripts/fuzz runs them for longer.
+  bash "$root/scripts/fuzz" -t "${VELKOR_FUZZ_SECONDS:-20}" -b "$root/build-asan"
 fi
 
 if [ "${VELKOR_SKIP_WINDOWS:-0}" != 1 ]; then

@@ -63,4 +63,23 @@ done
 expect_one_line_error bad text missing folder
 expect_in bad err "/sheets"
 
+# A character reference to a surrogate makes the document no XML: no
+# traces, a problem, and the JSON output still whole.
+sed 's|<TagName>randomwalk</TagName>|<TagName>random\&#xD800;walk</TagName>|' "$book" >"$tmp/surrogate.json"
+run surrogate inspect --json "$tmp/surrogate.json"
+expect_rc surrogate 1
+expect_in surrogate out '"traceInfo": "not-xml"'
+python3 -c 'import json, sys; json.load(open(sys.argv[1]))' "$tmp/surrogate.out" ||
+  fail "surrogate: the output is not JSON"
+
+# Numbers beyond a double, and a root that is no object, are told by place.
+printf '{"format": "velkor-workbook", "version": 1e400}' >"$tmp/huge.json"
+printf '[]' >"$tmp/list.json"
+run huge inspect "$tmp/huge.json"
+run list inspect "$tmp/list.json"
+expect_one_line_error huge list
+expect_in huge err "at byte 46: number out of range"
+expect_in list err "at /: expected an object"
+grep -q "json.exception" "$tmp/huge.err" && fail "huge: the library's text reached the user"
+
 finish inspect

@@ -36,4 +36,15 @@ expect_one_line_error nochart badtime badnow nobook nodb deleted
 expect_in nochart err "ZaltTrend1_Sheet1"
 expect_in deleted err "no trend chart"
 
+# A chart name from the workbook never leads the file out of the folder.
+sed 's#"name": "ZaltTrend1_Sheet1"#"name": "../escaped/Trend"#' "$book" >"$tmp/work/Slashes.json"
+run slashes render "$tmp/work/Slashes.json" "${now[@]}"
+[ -e "$tmp/escaped" ] && fail "slashes: a file was written outside the folder"
+[ -s "$tmp/work/.._escaped_Trend.svg" ] || fail "slashes: no .._escaped_Trend.svg"
+
+# What is no regular file is refused at once, not read for ever.
+run zero render /dev/zero
+expect_one_line_error zero
+expect_in zero err "not a regular file"
+
 finish render

@@ -53,6 +53,34 @@ run_scenario escape '{"steps": [{"save": "Book1", "to": "../outside.json"}]}'
 expect_rc escape 1
 [ -e "$tmp/outside.json" ] && fail "escape: a file was written outside the output folder"
 
+# ... nor through a link to a folder elsewhere.
+mkdir -p "$tmp/out-linked" "$tmp/elsewhere"
+ln -s "$tmp/elsewhere" "$tmp/out-linked/link"
+printf '%s\n' '{"steps": [{"save": "Book1", "to": "link/b.json"}]}' >"$tmp/linked.json"
+run linked run "$tmp/linked.json" --out "$tmp/out-linked"
+expect_rc linked 1
+expect_in linked out "inside the output folder only"
+[ -e "$tmp/elsewhere/b.json" ] && fail "linked: a file was written through the link"
+
+# A workbook opened from outside is not saved back there without "to".
+run_scenario original '{"steps": [{"save": "Book1", "to": "original.json"}]}'
+cp "$tmp/out-original/original.json" "$tmp/original.json"
+run_scenario save-back '{"steps": [{"open": "'"$tmp"'/original.json"},
+  {"edit": "Sheet1!A1", "value": 5}, {"save": "original.json"}]}'
+expect_rc save-back 1
+cmp -s "$tmp/original.json" "$tmp/out-original/original.json" || fail "save-back: the original changed"
+
+# Hostile numbers and nesting are malformed scenarios, told by their place.
+run_scenario huge-number '{"steps": [{"tick": 1e400}]}'
+expect_rc huge-number 2
+expect_in huge-number out "byte 25: number out of range"
+run_scenario long-tick '{"steps": [{"tick": 1e300}]}'
+expect_rc long-tick 2
+expect_in long-tick out "step 1, field tick"
+run_scenario deep "{\"steps\": [{\"call\": \"A.B\", \"args\": $(printf '[%.0s' $(seq 31000))$(printf ']%.0s' $(seq 31000))}]}"
+expect_rc deep 2
+expect_in deep out "nested deeper than 64 levels"
+
 "$velkor" run "$tmp/missing.json" >/dev/null 2>&1
 [ $? = 2 ] || fail "missing file: exit code is not 2"
 

@@ -97,4 +97,18 @@ run folder traceinfo "$tmp"
 expect_rc folder 2
 expect_lines folder err 1
 
+# What is no regular file, or never ends, is refused rather than read.
+run zero traceinfo /dev/zero
+expect_rc zero 2
+expect_in zero err "not a regular file"
+head -c 300000000 /dev/zero | "$velkor" traceinfo - >"$tmp/endless.out" 2>"$tmp/endless.err"
+[ $? -eq 2 ] || fail "endless standard input: exit code is not 2"
+grep -qF "larger than 256 MB" "$tmp/endless.err" || fail "endless: $(cat "$tmp/endless.err")"
+
+# A reference to a surrogate names no character: the document has no records.
+printf '<traceinfo><t><TagName>a&#xD800;</TagName></t></traceinfo>' >"$tmp/surrogate.xml"
+run surrogate traceinfo "$tmp/surrogate.xml"
+expect_rc surrogate 1
+expect_in surrogate err "not a well-formed XML document"
+
 finish traceinfo.sh

@@ -1,29 +1,27 @@
 #include "os/linux/AtomicFile.h"
 
-#include <cerrno>
-#include <fstream>
-#include <sstream>
-#include <system_error>
+#include <cctype>
 
 namespace velkor::sim {
 
-namespace {
-
-[[noreturn]] void Fail(int error, const std::string& step) {
-  throw std::system_error(error, std::generic_category(), step);
+bool IsTempNameOf(const std::string& name, const std::string& target) {
+  const std::string prefix = "." + target + ".";
+  if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) return false;
+  for (std::size_t i = prefix.size(); i < name.size(); ++i)
+    if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
+  return true;
 }
 
-}  // namespace
-
-std::string ReadWholeFile(const std::filesystem::path& path) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) Fail(EISDIR, "cannot read " + path.string());
-  std::ifstream in(path, std::ios::binary);
-  if (!in) Fail(errno ? errno : ENOENT, "cannot open " + path.string());
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (in.bad()) Fail(EIO, "cannot read " + path.string());
-  return text.str();
+const std::error_category& ReadRefusalCategory() {
+  static const struct : std::error_category {
+    const char* name() const noexcept override { return "read refusal"; }
+    std::string message(int code) const override {
+      return static_cast<ReadRefusal>(code) == ReadRefusal::NotRegularFile
+                 ? "not a regular file"
+                 : "larger than " + std::to_string(kMaxReadBytes >> 20) + " MB";
+    }
+  } category;
+  return category;
 }
 
 }  // namespace velkor::sim

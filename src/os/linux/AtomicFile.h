@@ -4,10 +4,12 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace velkor::sim {
 
@@ -20,10 +22,28 @@ struct WriteFault {
 // Writes a temporary file in the target's folder, flushes it to disk and
 // renames it over the target. Throws std::system_error naming the step that
 // failed; the temporary file is removed then.
+//
+// The temporary file is named ".NAME.XXXXXX" after the target NAME and
+// locked while it is written. A write killed half-way leaves it behind; the
+// next write of NAME removes every such file that no live writer holds.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view content,
                          const WriteFault& fault = {});
 
-// Throws std::system_error when the file cannot be read.
+// Whether `name` is the name of a temporary file of the file named `target`:
+// "." NAME "." and six letters or digits.
+bool IsTempNameOf(const std::string& name, const std::string& target);
+
+// The most that ReadWholeFile reads: far beyond any file this program
+// writes, a bound for a file that never ends.
+inline constexpr std::uintmax_t kMaxReadBytes = 256u << 20;
+
+// Reasons of its own why ReadWholeFile refuses a file.
+enum class ReadRefusal { NotRegularFile = 1, TooLarge };
+const std::error_category& ReadRefusalCategory();
+
+// Throws std::system_error when the file cannot be read: with ReadRefusal
+// codes for anything but a regular file (a FIFO, a device such as
+// /dev/zero) and for more than kMaxReadBytes, with EISDIR for a folder.
 std::string ReadWholeFile(const std::filesystem::path& path);
 
 }  // namespace velkor::sim

@@ -13,6 +13,9 @@ class FileFormatError : public std::runtime_error {
   FileFormatError(std::string where, const std::string& what)
       : std::runtime_error(what), where_(std::move(where)) {}
   const std::string& where() const { return where_; }
+  // The place as a reader is shown it: the whole document has an empty JSON
+  // path, shown as "/".
+  std::string place() const { return where_.empty() ? "/" : where_; }
 
  private:
   std::string where_;

@@ -39,11 +39,13 @@ std::string String(const Json& j, const std::string& path) {
   return j.get<std::string>();
 }
 
-double Number(const Json& j, const std::string& path, double min) {
+double Number(const Json& j, const std::string& path, double min, double max) {
   if (!j.is_number()) throw FileFormatError(path, "expected a number");
   double v = j.get<double>();
   if (!std::isfinite(v) || v < min)
     throw FileFormatError(path, "number out of range (at least " + std::to_string(min) + ")");
+  if (v > max)
+    throw FileFormatError(path, "number out of range (at most " + std::to_string(max) + ")");
   return v;
 }
 

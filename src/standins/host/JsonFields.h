@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,9 @@ std::string Child(const std::string& path, std::size_t index);
 const Json& Object(const Json& j, const std::string& path);
 const Json& Array(const Json& j, const std::string& path);
 std::string String(const Json& j, const std::string& path);
-double Number(const Json& j, const std::string& path, double min);
+// A finite number from `min` up to `max`.
+double Number(const Json& j, const std::string& path, double min,
+              double max = std::numeric_limits<double>::max());
 // A whole number from `min` up to the largest Long.
 std::int32_t Long(const Json& j, const std::string& path, std::int32_t min);
 bool Boolean(const Json& j, const std::string& path);

@@ -42,6 +42,7 @@ void SimOLEObject::SetName(std::string_view name) {
   auto sheet = Sheet();
   if (name.empty() || (sheet && sheet->IsObjectNameTaken(name, this)))
     Raise(err::kAppDefined, name_, "Cannot rename the object to '" + std::string(name) + "'.");
+  if (sheet) sheet->RenamingObject(*this, name);
   name_ = std::string(name);
   MarkDirty();
 }

@@ -1,7 +1,5 @@
 #include "standins/host/SimPropertyBag.h"
 
-#include <algorithm>
-
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/VbString.h"
@@ -23,36 +21,44 @@ bool EqualsDefault(const Variant& value, const Variant& defaultValue) {
   }
 }
 
-template <class List>
-auto FindIn(List& entries, std::string_view name) {
-  return std::find_if(entries.begin(), entries.end(),
-                      [name](const auto& e) { return vb::EqualsText(e.first, name); });
-}
-
 }  // namespace
 
-PropertyList::iterator SimPropertyBag::Find(std::string_view name) {
-  return FindIn(entries_, name);
+SimPropertyBag::SimPropertyBag(PropertyList entries) : entries_(std::move(entries)) {
+  Reindex();
+}
+
+void SimPropertyBag::Reindex() {
+  index_.clear();
+  for (std::size_t i = 0; i < entries_.size(); ++i)
+    index_.try_emplace(vb::FoldKey(entries_[i].first), i);
+}
+
+std::size_t SimPropertyBag::Find(std::string_view name) const {
+  auto it = index_.find(vb::FoldKey(name));
+  return it == index_.end() ? entries_.size() : it->second;
 }
 
 bool SimPropertyBag::Contains(std::string_view name) const {
-  return FindIn(entries_, name) != entries_.end();
+  return Find(name) != entries_.size();
 }
 
 Variant SimPropertyBag::ReadProperty(std::string_view name, const Variant& defaultValue) {
-  auto it = Find(name);
-  return it == entries_.end() ? defaultValue : it->second;
+  const std::size_t i = Find(name);
+  return i == entries_.size() ? defaultValue : entries_[i].second;
 }
 
 void SimPropertyBag::WriteProperty(std::string_view name, const Variant& value,
                                    const Variant& defaultValue) {
   if (!Storable(value)) Raise(err::kTypeMismatch);
-  auto it = Find(name);
+  const std::size_t i = Find(name);
   if (EqualsDefault(value, defaultValue)) {
-    if (it != entries_.end()) entries_.erase(it);
-  } else if (it != entries_.end()) {
-    it->second = value;
+    if (i == entries_.size()) return;
+    entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(i));
+    Reindex();
+  } else if (i != entries_.size()) {
+    entries_[i].second = value;
   } else {
+    index_.emplace(vb::FoldKey(name), entries_.size());
     entries_.emplace_back(std::string(name), value);
   }
 }

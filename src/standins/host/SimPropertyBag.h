@@ -1,9 +1,13 @@
 // SimPropertyBag: the container's store of one control's persisted
-// properties, kept in the order the control wrote them.
+// properties, kept in the order the control wrote them and indexed by key
+// (letter case ignored), so that a control reading every key of a large
+// saved state takes time in proportion to it.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -16,7 +20,8 @@ using PropertyList = std::vector<std::pair<std::string, Variant>>;
 class SimPropertyBag : public host::PropertyBag {
  public:
   SimPropertyBag() = default;
-  explicit SimPropertyBag(PropertyList entries) : entries_(std::move(entries)) {}
+  // Of keys equal but for letter case, the first is the one read.
+  explicit SimPropertyBag(PropertyList entries);
 
   // An absent key (letter case ignored) reads as `defaultValue`.
   Variant ReadProperty(std::string_view name, const Variant& defaultValue) override;
@@ -30,9 +35,12 @@ class SimPropertyBag : public host::PropertyBag {
   bool Contains(std::string_view name) const;
 
  private:
-  PropertyList::iterator Find(std::string_view name);
+  // The entry's index in entries_, or entries_.size() when there is none.
+  std::size_t Find(std::string_view name) const;
+  void Reindex();
 
   PropertyList entries_;
+  std::unordered_map<std::string, std::size_t> index_;
 };
 
 }  // namespace velkor::sim

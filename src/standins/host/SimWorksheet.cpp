@@ -176,9 +176,16 @@ void SimWorksheet::SetCellValue(std::int32_t row, std::int32_t column, const Var
 }
 
 std::shared_ptr<SimOLEObject> SimWorksheet::FindObject(std::string_view name) const {
-  auto it = std::find_if(objects_.begin(), objects_.end(),
-                         [name](const auto& o) { return vb::EqualsText(o->RawName(), name); });
-  return it == objects_.end() ? nullptr : *it;
+  auto it = objectsByName_.find(vb::FoldKey(name));
+  return it == objectsByName_.end() ? nullptr : it->second;
+}
+
+void SimWorksheet::RenamingObject(const SimOLEObject& object, std::string_view newName) {
+  auto it = objectsByName_.find(vb::FoldKey(object.RawName()));
+  if (it == objectsByName_.end() || it->second.get() != &object) return;
+  auto frame = std::move(it->second);
+  objectsByName_.erase(it);
+  objectsByName_.emplace(vb::FoldKey(newName), std::move(frame));
 }
 
 bool SimWorksheet::IsObjectNameTaken(std::string_view name, const SimOLEObject* except) const {
@@ -206,6 +213,7 @@ std::shared_ptr<SimOLEObject> SimWorksheet::AddObject(std::string_view progId,
   auto frame = std::make_shared<SimOLEObject>(Self(), std::string(progId), std::move(name),
                                               std::move(inner), geometry, app->NewWindowHandle());
   objects_.push_back(frame);
+  objectsByName_.emplace(vb::FoldKey(frame->RawName()), frame);
   MarkDirty();
   try {
     frame->Embed(saved);
@@ -218,6 +226,8 @@ std::shared_ptr<SimOLEObject> SimWorksheet::AddObject(std::string_view progId,
 
 void SimWorksheet::RemoveObject(const SimOLEObject& object) {
   std::erase_if(objects_, [&](const auto& o) { return o.get() == &object; });
+  auto it = objectsByName_.find(vb::FoldKey(object.RawName()));
+  if (it != objectsByName_.end() && it->second.get() == &object) objectsByName_.erase(it);
   MarkDirty();
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -82,6 +83,8 @@ class SimWorksheet : public host::Worksheet {
   // Takes a deleted object out of the z-order.
   void RemoveObject(const SimOLEObject& object);
   bool IsObjectNameTaken(std::string_view name, const SimOLEObject* except) const;
+  // Called by an object of the sheet before it takes `newName`.
+  void RenamingObject(const SimOLEObject& object, std::string_view newName);
 
  private:
   std::string DefaultObjectName(std::string_view progId) const;
@@ -95,6 +98,9 @@ class SimWorksheet : public host::Worksheet {
   AxisSizes rows_;
   CellArea activeCell_;
   std::vector<std::shared_ptr<SimOLEObject>> objects_;
+  // The objects by name (letter case ignored): a sheet of many objects
+  // opens without comparing every pair of names.
+  std::unordered_map<std::string, std::shared_ptr<SimOLEObject>> objectsByName_;
   bool protected_ = false;
 };
 

@@ -52,12 +52,9 @@ void FillSheet(SimWorksheet& sheet, const SheetData& data) {
   sheet.SetProtected(data.isProtected);
 }
 
-void EmbedObjects(SimWorksheet& sheet, const SheetData& data) {
-  for (const auto& o : data.objects) {
-    auto frame =
-        sheet.AddObject(o.progId, {o.left, o.top, o.width, o.height}, o.name, &o.properties);
-    if (!o.visible) frame->SetVisible(false);
-  }
+void EmbedObject(SimWorksheet& sheet, const OleObjectData& o) {
+  auto frame = sheet.AddObject(o.progId, {o.left, o.top, o.width, o.height}, o.name, &o.properties);
+  if (!o.visible) frame->SetVisible(false);
 }
 
 WorkbookData ReadData(const std::string& path) {
@@ -70,7 +67,7 @@ WorkbookData ReadData(const std::string& path) {
   try {
     return ReadWorkbookJson(text);
   } catch (const FileFormatError& e) {
-    RaiseFile("Cannot open", path, "at " + e.where() + ": " + e.what());
+    RaiseFile("Cannot open", path, "at " + e.place() + ": " + e.what());
   }
 }
 
@@ -88,15 +85,22 @@ std::shared_ptr<SimWorkbook> BuildBook(SimApplication& app, const std::string& p
 }
 
 // Creates the objects in file order; a failure closes the half-loaded
-// workbook again so that no control of it stays behind.
+// workbook again so that no control of it stays behind, and names the
+// object's place in the file (its ProgID when no object of it could be made).
 void EmbedAll(SimWorkbook& book, const WorkbookData& data, const std::string& path) {
+  std::string place;
   try {
     for (std::size_t i = 0; i < data.sheets.size(); ++i)
-      EmbedObjects(*book.Sheets()[i], data.sheets[i]);
+      for (std::size_t j = 0; j < data.sheets[i].objects.size(); ++j) {
+        place = "/sheets/" + std::to_string(i) + "/oleObjects/" + std::to_string(j);
+        EmbedObject(*book.Sheets()[i], data.sheets[i].objects[j]);
+      }
   } catch (...) {
     VbError error = CurrentError();
     book.Shutdown();
-    throw VbError(error.number(), "Cannot open '" + path + "': " + error.description(),
+    if (error.number() == err::kCannotCreateObject) place += "/progId";
+    throw VbError(error.number(),
+                  "Cannot open '" + path + "': at " + place + ": " + error.description(),
                   "Workbooks");
   }
 }

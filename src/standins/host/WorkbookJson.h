@@ -2,6 +2,7 @@
 // text and back.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,9 @@ namespace velkor::sim {
 
 inline constexpr const char* kWorkbookFormatName = "velkor-workbook";
 inline constexpr int kWorkbookFormatVersion = 1;
+// What one object's saved state may hold: far more than any control writes,
+// little enough that a control reading all of it stays quick.
+inline constexpr std::size_t kMaxObjectProperties = 100000;
 
 // Raises Type mismatch (13) or Overflow (6) for a value a file cannot hold,
 // 1004 for text that is not valid UTF-8.

@@ -1,9 +1,11 @@
 #include <algorithm>
 #include <charconv>
+#include <unordered_set>
 
 #include "platform/VbString.h"
 #include "standins/host/FileFormatError.h"
 #include "standins/host/JsonFields.h"
+#include "standins/host/JsonText.h"
 #include "standins/host/SheetNames.h"
 #include "standins/host/WorkbookJson.h"
 
@@ -16,18 +18,12 @@ using json::Child;
 template <class Items, class NameOf>
 void RequireUnique(const Items& items, NameOf nameOf, const std::string& path, const char* field,
                    const char* what) {
-  for (std::size_t i = 0; i < items.size(); ++i)
-    for (std::size_t j = 0; j < i; ++j)
-      if (!nameOf(items[i]).empty() && vb::EqualsText(nameOf(items[i]), nameOf(items[j])))
-        throw FileFormatError(Child(Child(path, i), field),
-                              std::string("duplicate ") + what + " \"" + nameOf(items[i]) + "\"");
-}
-
-Json Parse(std::string_view text) {
-  try {
-    return Json::parse(text);
-  } catch (const Json::parse_error& e) {
-    throw FileFormatError("byte " + std::to_string(e.byte), e.what());
+  std::unordered_set<std::string> seen;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const std::string& name = nameOf(items[i]);
+    if (!name.empty() && !seen.insert(vb::FoldKey(name)).second)
+      throw FileFormatError(Child(Child(path, i), field),
+                            std::string("duplicate ") + what + " \"" + name + "\"");
   }
 }
 
@@ -84,7 +80,10 @@ std::vector<CellData> Cells(const Json* j, const std::string& path) {
 PropertyList Properties(const Json* j, const std::string& path) {
   PropertyList out;
   if (!j) return out;
-  for (const auto& [key, value] : json::Object(*j, path).items())
+  if (json::Object(*j, path).size() > kMaxObjectProperties)
+    throw FileFormatError(
+        path, "more than " + std::to_string(kMaxObjectProperties) + " properties in one object");
+  for (const auto& [key, value] : j->items())
     out.emplace_back(key, DecodeValue(value, Child(path, key)));
   return out;
 }
@@ -129,7 +128,8 @@ SheetData Sheet(const Json& j, const std::string& path) {
     for (std::size_t i = 0; i < json::Array(*objects, at).size(); ++i)
       out.objects.push_back(OleObject((*objects)[i], Child(at, i)));
     RequireUnique(
-        out.objects, [](const OleObjectData& o) { return o.name; }, at, "name", "object name");
+        out.objects, [](const OleObjectData& o) -> const std::string& { return o.name; }, at,
+        "name", "object name");
   }
   return out;
 }
@@ -147,7 +147,7 @@ std::size_t ActiveSheet(const Json& root, const std::vector<SheetData>& sheets) 
 }  // namespace
 
 WorkbookData ReadWorkbookJson(std::string_view text) {
-  const Json root = Parse(text);
+  const Json root = json::Parse(text);
   CheckHeader(root);
   const Json& sheets = json::Array(json::Required(root, "", "sheets"), "/sheets");
   if (sheets.empty()) throw FileFormatError("/sheets", "a workbook needs at least one sheet");
@@ -155,10 +155,11 @@ WorkbookData ReadWorkbookJson(std::string_view text) {
   for (std::size_t i = 0; i < sheets.size(); ++i)
     data.sheets.push_back(Sheet(sheets[i], Child("/sheets", i)));
   RequireUnique(
-      data.sheets, [](const SheetData& s) { return s.name; }, "/sheets", "name", "sheet name");
+      data.sheets, [](const SheetData& s) -> const std::string& { return s.name; }, "/sheets",
+      "name", "sheet name");
   RequireUnique(
-      data.sheets, [](const SheetData& s) { return s.codeName; }, "/sheets", "codeName",
-      "code name");
+      data.sheets, [](const SheetData& s) -> const std::string& { return s.codeName; }, "/sheets",
+      "codeName", "code name");
   data.activeSheet = ActiveSheet(root, data.sheets);
   return data;
 }

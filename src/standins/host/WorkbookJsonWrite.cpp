@@ -1,6 +1,7 @@
 #include <nlohmann/json.hpp>
 
 #include "platform/ErrorNumbers.h"
+#include "standins/host/JsonText.h"
 #include "standins/host/VariantJson.h"
 #include "standins/host/WorkbookJson.h"
 
@@ -15,13 +16,13 @@ std::string CellKey(const CellData& cell) {
 Json Sizes(const std::map<std::int32_t, double>& sizes, bool columns) {
   Json out = Json::object();
   for (const auto& [index, points] : sizes)
-    out[columns ? ColumnLetters(index) : std::to_string(index)] = points;
+    json::Append(out, columns ? ColumnLetters(index) : std::to_string(index), points);
   return out;
 }
 
 Json Properties(const PropertyList& properties) {
   Json out = Json::object();
-  for (const auto& [name, value] : properties) out[name] = EncodeValue(value);
+  for (const auto& [name, value] : properties) json::Append(out, name, EncodeValue(value));
   return out;
 }
 
@@ -34,7 +35,7 @@ Json Object(const OleObjectData& object) {
 
 Json Sheet(const SheetData& sheet) {
   Json cells = Json::object();
-  for (const auto& cell : sheet.cells) cells[CellKey(cell)] = EncodeValue(cell.value);
+  for (const auto& cell : sheet.cells) json::Append(cells, CellKey(cell), EncodeValue(cell.value));
   Json objects = Json::array();
   for (const auto& object : sheet.objects) objects.push_back(Object(object));
   Json out{{"name", sheet.name},

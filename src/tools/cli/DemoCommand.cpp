@@ -36,7 +36,7 @@ void RunDemoCommand(const std::string& out) {
   try {
     result = sim::demo::RunDemo(folder, std::cout);
   } catch (const sim::FileFormatError& e) {
-    Fail("demo", std::string("the demo scenario is malformed at ") + e.where() + ": " + e.what());
+    Fail("demo", std::string("the demo scenario is malformed at ") + e.place() + ": " + e.what());
   }
   const fs::path report = folder / sim::demo::kReportFile;
   WriteOutputFile("demo", report, sim::demo::DemoReportHtml(result));

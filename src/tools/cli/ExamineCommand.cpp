@@ -121,8 +121,7 @@ void Inspect(const std::string& file, bool asJson) {
   try {
     book = sim::ReadWorkbookJson(text);
   } catch (const sim::FileFormatError& e) {
-    Fail(kCommand, file + " is no workbook file (at " + (e.where().empty() ? "/" : e.where()) +
-                       ": " + e.what() + ")");
+    Fail(kCommand, file + " is no workbook file (at " + e.place() + ": " + e.what() + ")");
   }
   sim::SimOptions options;
   options.languageLibraries = false;
@@ -132,7 +131,8 @@ void Inspect(const std::string& file, bool asJson) {
   if (asJson) {
     Json out{{"file", file}, {"controls", Json::array()}};
     for (const auto& control : controls) out["controls"].push_back(ControlJson(control));
-    std::cout << out.dump(2) << "\n";
+    // Text that is not UTF-8 shows as U+FFFD rather than ending the output.
+    std::cout << out.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
   } else {
     std::cout << file << ": " << controls.size() << " trend control(s)\n";
     for (const auto& control : controls) PrintControl(control);

@@ -3,6 +3,8 @@
 // reconnect, queries the data and draws each trend (or the named one) as SVG.
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+
 #include <iostream>
 #include <memory>
 #include <string>
@@ -108,6 +110,15 @@ void CheckTimes(const RenderOptions& options) {
   if (!options.to.empty()) TimeOption(kCommand, "--to", options.to, now);
 }
 
+// The default file of a chart: its name made a file name. A name from the
+// workbook may hold path separators, which must not lead the file elsewhere.
+std::string ChartFileName(const std::string& chart) {
+  std::string file = chart;
+  std::replace_if(
+      file.begin(), file.end(), [](char c) { return c == '/' || c == '\\'; }, '_');
+  return file + ".svg";
+}
+
 void Render(const RenderOptions& options) {
   auto scenario = SessionScenario(kCommand, options.session);
   const fs::path output = options.output.empty() ? fs::path() : fs::absolute(options.output);
@@ -124,7 +135,7 @@ void Render(const RenderOptions& options) {
   int failures = 0;
   Reconnect(session, options, failures);
   for (const auto& chart : ChartsToDraw(session, options)) {
-    const std::string file = output.empty() ? chart + ".svg" : output.filename().string();
+    const std::string file = output.empty() ? ChartFileName(chart) : output.filename().string();
     if (Step(session, Json{{"render", chart}, {"svg", file}}, failures))
       std::cout << (folder / file).lexically_normal().string() << "\n";
   }

@@ -6,19 +6,18 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "model/TraceFields.h"
 #include "model/TraceInfoXml.h"
 #include "model/Traces.h"
 #include "model/XmlWellFormed.h"
+#include "os/linux/AtomicFile.h"
 #include "standins/SimServices.h"
 #include "tools/cli/Commands.h"
 #include "tools/cli/TextTable.h"
@@ -37,11 +36,17 @@ struct TraceInfoOptions {
   throw CLI::RuntimeError(2);
 }
 
+// Standard input is read up to the limit of files, so that an endless
+// stream is refused rather than held in memory.
 std::string ReadAll(std::istream& in) {
   std::string text;
   std::vector<char> block(1 << 16);
-  while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0)
+  while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0) {
     text.append(block.data(), static_cast<std::size_t>(in.gcount()));
+    if (text.size() > sim::kMaxReadBytes)
+      FailToRead("standard input",
+                 sim::ReadRefusalCategory().message(static_cast<int>(sim::ReadRefusal::TooLarge)));
+  }
   return text;
 }
 
@@ -49,11 +54,11 @@ std::string ReadInput(const std::string& file) {
   if (file == "-") return ReadAll(std::cin);
   std::error_code ec;
   if (std::filesystem::is_directory(file, ec)) FailToRead(file, "it is a folder");
-  std::ifstream in(file, std::ios::binary);
-  if (!in) FailToRead(file, std::strerror(errno));
-  std::string text = ReadAll(in);
-  if (in.bad()) FailToRead(file, std::strerror(errno));
-  return text;
+  try {
+    return sim::ReadWholeFile(file);
+  } catch (const std::system_error& e) {
+    FailToRead(file, e.code().message());
+  }
 }
 
 using Row = TableRow;

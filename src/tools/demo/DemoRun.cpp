@@ -65,7 +65,7 @@ void InspectSaved(const fs::path& folder, DemoResult& result) {
     const WorkbookData book = ReadWorkbookJson(ReadWholeFile(folder / kSavedBook));
     result.saved = inspect::InspectWorkbook(book, *services.log);
   } catch (const FileFormatError& e) {
-    result.savedError = std::string(kSavedBook) + " at " + e.where() + ": " + e.what();
+    result.savedError = std::string(kSavedBook) + " at " + e.place() + ": " + e.what();
   } catch (const std::exception& e) {
     result.savedError = std::string(kSavedBook) + ": " + e.what();
   }

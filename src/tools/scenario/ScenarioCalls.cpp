@@ -41,8 +41,9 @@ void CheckCallLike(const Json& step, const std::string& path, std::string_view v
     DecodeErrorNumber(*e, json::Child(path, "error"));
   for (const char* key : {"args", "byref"})
     if (const Json* list = json::Optional(step, key)) {
-      json::Array(*list, json::Child(path, key));
-      DecodeScenarioValue(*list, json::Child(path, key), {});
+      const std::string at = json::Child(path, key);
+      for (std::size_t i = 0; i < json::Array(*list, at).size(); ++i)
+        DecodeScenarioValue((*list)[i], json::Child(at, i), {});
     }
 }
 

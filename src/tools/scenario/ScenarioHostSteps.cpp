@@ -19,6 +19,12 @@ namespace velkor::sim::scenario {
 
 namespace {
 
+// One step moves the clock by a day at most: every timer due on the way
+// fires, so a longer step could keep a run busy for hours.
+constexpr double kMaxTickMs = 24.0 * 60 * 60 * 1000;
+// Far beyond any sheet, well inside what the host's geometry holds.
+constexpr double kMaxPoints = 1e9;
+
 std::string Text(const Json& step, std::string_view key) {
   return step.at(key).get<std::string>();
 }
@@ -86,6 +92,9 @@ void RunSave(ScenarioSession& s, const Json& step, StepOutcome& out) {
   const std::string name = Text(step, "save");
   const auto target =
       step.contains("to") ? s.OutputPath(Text(step, "to")) : std::filesystem::path();
+  // Saving where the workbook came from is writing a file like any other.
+  if (target.empty() && !s.Driver().ResolveBook(name)->Path().empty())
+    s.RequireInOutputFolder(s.Driver().ResolveBook(name)->Path());
   s.Driver().Save(name, target.string());
   out.summary = "save " + name + (target.empty() ? "" : " to " + target.string());
 }
@@ -113,7 +122,8 @@ void CheckInsert(const Json& step, const std::string& path) {
   for (const char* key : {"sheet", "name"})
     if (const Json* v = json::Optional(insert, key)) json::String(*v, json::Child(at, key));
   for (const char* key : {"left", "top", "width", "height"})
-    if (const Json* v = json::Optional(insert, key)) json::Number(*v, json::Child(at, key), -1e9);
+    if (const Json* v = json::Optional(insert, key))
+      json::Number(*v, json::Child(at, key), -kMaxPoints, kMaxPoints);
 }
 
 // OLEObjects.Add as the user's insertion does it; a name given is the one
@@ -221,7 +231,7 @@ const Verb kHostVerbs[] = {
     {"tick",
      {},
      [](const Json& j, const std::string& p) {
-       json::Number(j.at("tick"), json::Child(p, "tick"), 0);
+       json::Number(j.at("tick"), json::Child(p, "tick"), 0, kMaxTickMs);
      },
      RunTick},
     {"answer", {}, CheckAnswer, RunAnswer},

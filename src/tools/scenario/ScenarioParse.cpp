@@ -8,6 +8,7 @@
 #include "parts/time/IsoDate.h"
 #include "standins/host/FileFormatError.h"
 #include "standins/host/JsonFields.h"
+#include "standins/host/JsonText.h"
 #include "tools/scenario/Scenario.h"
 #include "tools/scenario/ScenarioArchive.h"
 #include "tools/scenario/ScenarioSteps.h"
@@ -87,12 +88,7 @@ void ParseSetUp(const Json& root, Scenario& out) {
 }  // namespace
 
 Scenario ParseScenario(std::string_view text, const std::filesystem::path& file) {
-  Json root;
-  try {
-    root = Json::parse(text);
-  } catch (const Json::parse_error& e) {
-    throw FileFormatError("byte " + std::to_string(e.byte), "not JSON");
-  }
+  const Json root = json::Parse(text);
   json::Object(root, "");
   RejectUnknownKeys(root);
   Scenario out;
@@ -116,7 +112,9 @@ Scenario ReadScenarioFile(const std::filesystem::path& file) {
 
 std::string DescribePlace(const std::string& path) {
   const std::string prefix = "/steps/";
-  if (path.rfind(prefix, 0) != 0) return path.empty() ? "the file" : "field " + path.substr(1);
+  if (path.empty()) return "the file";
+  if (path.front() != '/') return path;  // a byte offset
+  if (path.rfind(prefix, 0) != 0) return "field " + path.substr(1);
   const auto end = path.find('/', prefix.size());
   const std::string index = path.substr(prefix.size(), end - prefix.size());
   std::string place = "step " + std::to_string(std::stoul(index) + 1);

@@ -140,7 +140,20 @@ fs::path ScenarioSession::OutputPath(const std::string& relative) const {
   if (relative.empty() || path.is_absolute() || climbs)
     Raise(err::kAppDefined, "scenario",
           "'" + relative + "': files are written inside the output folder only");
+  RequireInOutputFolder(outputFolder_ / path);
   return outputFolder_ / path;
+}
+
+void ScenarioSession::RequireInOutputFolder(const fs::path& file) const {
+  std::error_code ec;
+  const fs::path root = fs::weakly_canonical(fs::absolute(outputFolder_), ec);
+  const fs::path folder =
+      ec ? fs::path() : fs::weakly_canonical(fs::absolute(file).parent_path(), ec);
+  const fs::path inside = ec ? fs::path() : folder.lexically_relative(root);
+  if (inside.empty() || *inside.begin() == "..")
+    Raise(err::kAppDefined, "scenario",
+          "'" + file.string() + "': files are written inside the output folder only (" +
+              outputFolder_.string() + ")");
 }
 
 fs::path ScenarioSession::InputPath(const std::string& path) const {

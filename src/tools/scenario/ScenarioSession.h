@@ -46,8 +46,11 @@ class ScenarioSession {
   ObjectLookup Lookup();
 
   // A file the scenario writes: `relative` inside the output folder. Raises
-  // 1004 for an absolute path or one that climbs out with "..".
+  // 1004 for an absolute path, one that climbs out with "..", and one whose
+  // folder is elsewhere in fact (through a symbolic link).
   std::filesystem::path OutputPath(const std::string& relative) const;
+  // Raises 1004 unless the real folder of `file` lies in the output folder.
+  void RequireInOutputFolder(const std::filesystem::path& file) const;
   // A file the scenario reads: a relative path is looked up in the output
   // folder first, then beside the scenario file.
   std::filesystem::path InputPath(const std::string& path) const;

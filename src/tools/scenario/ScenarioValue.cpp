@@ -21,10 +21,18 @@ Variant DecodeObject(const Json& json, const std::string& path, const ObjectLook
   return lookup ? Variant(lookup(name)) : Variant::Nothing();
 }
 
-Variant DecodeList(const Json& json, const std::string& path, const ObjectLookup& lookup) {
+// A list may hold lists, as a range's rows hold values, but no deeper.
+constexpr int kMaxListNesting = 2;
+
+Variant Decode(const Json& json, const std::string& path, const ObjectLookup& lookup, int lists);
+
+Variant DecodeList(const Json& json, const std::string& path, const ObjectLookup& lookup,
+                   int lists) {
+  if (lists == kMaxListNesting)
+    throw FileFormatError(path, "lists nest at most " + std::to_string(kMaxListNesting) + " deep");
   std::vector<Variant> items;
   for (std::size_t i = 0; i < json.size(); ++i)
-    items.push_back(DecodeScenarioValue(json[i], json::Child(path, i), lookup));
+    items.push_back(Decode(json[i], json::Child(path, i), lookup, lists + 1));
   return Variant(SafeArray(std::move(items)));
 }
 
@@ -48,10 +56,8 @@ bool NumbersAlike(double expected, double actual) {
   return std::fabs(expected - actual) <= 1e-9 * scale;
 }
 
-}  // namespace
-
-Variant DecodeScenarioValue(const Json& json, const std::string& path, const ObjectLookup& lookup) {
-  if (json.is_array()) return DecodeList(json, path, lookup);
+Variant Decode(const Json& json, const std::string& path, const ObjectLookup& lookup, int lists) {
+  if (json.is_array()) return DecodeList(json, path, lookup, lists);
   if (IsTagged(json, "object")) return DecodeObject(json, path, lookup);
   if (IsTagged(json, "missing")) {
     if (json.at("missing") != true)
@@ -66,6 +72,12 @@ Variant DecodeScenarioValue(const Json& json, const std::string& path, const Obj
     }
   }
   return DecodeValue(json, path);
+}
+
+}  // namespace
+
+Variant DecodeScenarioValue(const Json& json, const std::string& path, const ObjectLookup& lookup) {
+  return Decode(json, path, lookup, 0);
 }
 
 Json EncodeScenarioValue(const Variant& value) {

@@ -82,6 +82,15 @@ TEST_F(OleObjectTest, RenamingToANameUsedOnTheSheetFails) {
   auto c = AddRecorder(*other);
   c->SetName("Recorder2");  // names are unique per sheet only
   EXPECT_EQ(c->Name(), "Recorder2");
+  // The old name is free once an object is renamed or deleted.
+  b->SetName("Moved");
+  EXPECT_EQ(sheet->OLEObjects()->Item(Variant("moved")), b);
+  EXPECT_EQ(RaisedNumber([&] { sheet->OLEObjects()->Item(Variant("Recorder2")); }),
+            err::kAppDefined);
+  a->SetName("Recorder2");
+  b->Delete();
+  a->SetName("Moved");
+  EXPECT_EQ(sheet->OLEObjects()->Item(Variant("MOVED")), a);
 }
 
 TEST_F(OleObjectTest, ContainerCallsComeInTheHostsOrder) {

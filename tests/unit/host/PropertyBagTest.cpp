@@ -2,6 +2,7 @@
 
 #include "platform/ErrorNumbers.h"
 #include "standins/host/SimPropertyBag.h"
+#include "unit/common/ScaledWork.h"
 #include "unit/host/HostFixture.h"
 
 namespace velkor::sim {
@@ -63,6 +64,33 @@ TEST(PropertyBagTest, ObjectsAndArraysCannotBeStored) {
   EXPECT_EQ(RaisedNumber([&] { bag.WriteProperty("m", Variant::Missing(), Variant()); }),
             err::kTypeMismatch);
   EXPECT_TRUE(bag.Entries().empty());
+}
+
+TEST(PropertyBagTest, ReadsAndWritesTakeTimeInProportionToTheBag) {
+  test::ExpectLinear(
+      [](int n) {
+        PropertyList entries;
+        for (int i = 0; i < n; ++i) entries.emplace_back("Key" + std::to_string(i), Variant(1.0));
+        SimPropertyBag bag(std::move(entries));
+        for (int i = 0; i < n; ++i) {
+          bag.ReadProperty("KEY" + std::to_string(i), Variant());
+          bag.ReadProperty("Absent" + std::to_string(i), Variant());
+          bag.WriteProperty("New" + std::to_string(i), Variant(2.0), Variant());
+        }
+      },
+      5000);
+}
+
+TEST(PropertyBagTest, OfKeysEqualButForCaseTheFirstIsRead) {
+  SimPropertyBag bag({{"Key", Variant(1.0)}, {"KEY", Variant(2.0)}, {"Ключ", Variant(3.0)}});
+  EXPECT_EQ(bag.ReadProperty("key", Variant()).AsDouble(), 1.0);
+  EXPECT_EQ(bag.ReadProperty("КЛЮЧ", Variant()).AsDouble(), 3.0);
+  bag.WriteProperty("kEY", Variant(), Variant());  // the default drops the first
+  EXPECT_EQ(bag.ReadProperty("key", Variant()).AsDouble(), 2.0);
+  bag.WriteProperty("kEy", Variant(5.0), Variant());
+  EXPECT_EQ(bag.Entries().size(), 2u);
+  EXPECT_EQ(bag.Entries()[0].first, "KEY");
+  EXPECT_EQ(bag.ReadProperty("key", Variant()).AsDouble(), 5.0);
 }
 
 }  // namespace

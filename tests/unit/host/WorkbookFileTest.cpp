@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include <fstream>
 #include <sstream>
 
@@ -8,6 +15,7 @@
 #include "platform/host/HostModel.h"
 #include "standins/host/SimWorkbook.h"
 #include "standins/host/SimWorksheet.h"
+#include "unit/common/ScaledWork.h"
 #include "unit/host/HostFixture.h"
 
 namespace velkor::host_test {
@@ -173,11 +181,57 @@ TEST(AtomicFileTest, WritesWholeFilesAndFailsHalfWayCleanly) {
   EXPECT_THROW(sim::ReadWholeFile(folder.path()), std::system_error);
 }
 
+// Killed writers, FIFOs and devices as POSIX systems have them.
+#ifndef _WIN32
+TEST(AtomicFileTest, AWriteRemovesTheTemporaryFilesOfKilledWritesOfTheSameFile) {
+  TempFolder folder;
+  const std::string stale = folder.File(".f.txt.Ab3dE9"), held = folder.File(".f.txt.Zz0000");
+  const std::string others[] = {folder.File(".f.txt.Ab3dE"), folder.File(".g.txt.Ab3dE9"),
+                                folder.File("f.txt.Ab3dE9"), folder.File(".f.txt.Ab3d-9")};
+  for (const auto& file : {stale, held}) std::ofstream(file) << "half";
+  for (const auto& file : others) std::ofstream(file) << "other";
+  // A writer still at work holds its temporary file locked.
+  const int lock = ::open(held.c_str(), O_RDONLY);
+  ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+  sim::WriteFileAtomically(folder.File("f.txt"), "content");
+  EXPECT_FALSE(fs::exists(stale));
+  EXPECT_TRUE(fs::exists(held));
+  for (const auto& file : others) EXPECT_TRUE(fs::exists(file)) << file;
+  ::close(lock);
+  sim::WriteFileAtomically(folder.File("f.txt"), "content");
+  EXPECT_FALSE(fs::exists(held));
+  EXPECT_EQ(sim::ReadWholeFile(folder.File("f.txt")), "content");
+}
+
+TEST(AtomicFileTest, ReadsRefuseWhatIsNoRegularFileAndWhatIsTooLarge) {
+  TempFolder folder;
+  auto refusal = [](const std::string& path) {
+    try {
+      sim::ReadWholeFile(path);
+    } catch (const std::system_error& e) {
+      return e.code().message();
+    }
+    return std::string("read");
+  };
+  const std::string fifo = folder.File("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(refusal(fifo), "not a regular file");  // without waiting for a writer
+  EXPECT_EQ(refusal("/dev/zero"), "not a regular file");
+  const std::string large = folder.File("large");
+  std::ofstream(large) << "x";
+  fs::resize_file(large, sim::kMaxReadBytes + 1);  // sparse: no disk used
+  EXPECT_EQ(refusal(large), "larger than 256 MB");
+  fs::resize_file(large, 3);
+  EXPECT_EQ(refusal(large), "read");
+}
+
+#endif  // _WIN32
+
 TEST_F(WorkbookFileTest, MalformedFilesFailWithTheFileAndThePlace) {
   const std::string header = R"({"format": "velkor-workbook", "version": 1, )";
   const std::pair<std::string, std::string> cases[] = {
       {"{\"format\": ", "byte 12"},
-      {"[1, 2]", "at : expected an object"},
+      {"[1, 2]", "at /: expected an object"},
       {R"({"version": 1, "sheets": []})", "/format"},
       {R"({"format": "other", "version": 1, "sheets": []})", "/format"},
       {R"({"format": "velkor-workbook", "version": 2, "sheets": []})", "version 2 is newer"},
@@ -202,16 +256,40 @@ TEST_F(WorkbookFileTest, MalformedFilesFailWithTheFileAndThePlace) {
         "left": 0, "top": 0, "width": 1, "height": "x"}]}]})",
        "/sheets/0/oleObjects/0/height"},
       {header + R"("activeSheet": "T", "sheets": [{"name": "S"}]})", "/activeSheet"},
+      {header + R"("sheets": [{"name": "S", "cells": {"A1": 1e400}}]})",
+       "at byte 90: number out of range"},
+      {header + R"("sheets": [{"name": "S", "cells": {"A1": )" + std::string(100, '[') + "1",
+       "/sheets/0/cells/A1/0/0"},
   };
   for (const auto& [text, place] : cases) {
     std::string description = OpenError(text);
     EXPECT_NE(description.find("bad.json"), std::string::npos) << description;
     EXPECT_NE(description.find(place), std::string::npos) << description << " / " << place;
+    EXPECT_EQ(description.find("json.exception"), std::string::npos) << description;
   }
   std::string missing;
   EXPECT_EQ(RaisedNumber([&] { driver.Open(folder.File("nope.json")); }, &missing),
             err::kAppDefined);
   EXPECT_NE(missing.find("nope.json"), std::string::npos);
+}
+
+// Each open is of a file of its own name, so that no close (which takes the
+// objects out one by one) counts.
+TEST_F(WorkbookFileTest, ASheetOfManyObjectsOpensInTimeProportionalToThem) {
+  int opened = 0;
+  test::ExpectLinear(
+      [&](int n) {
+        std::string objects;
+        for (int i = 0; i < n; ++i)
+          objects += std::string(i ? ", " : "") + R"({"progId": "Test.Plain.1", "name": "P)" +
+                     std::to_string(i) + R"(", "left": 0, "top": 0, "width": 1, "height": 1})";
+        const std::string file = folder.File("many" + std::to_string(++opened) + ".json");
+        Write(file, R"({"format": "velkor-workbook", "version": 1, "sheets": [{"name": "S",
+                  "oleObjects": [)" +
+                        objects + "]}]}");
+        driver.Open(file);
+      },
+      500);
 }
 
 TEST_F(WorkbookFileTest, UnknownKeysAreIgnoredAndMissingCodeNamesAreGiven) {
@@ -231,6 +309,8 @@ TEST_F(WorkbookFileTest, AnObjectThatCannotBeCreatedFailsTheOpenWithoutLeftovers
   EXPECT_EQ(RaisedNumber([&] { driver.Open(folder.File("missing-class.json")); }, &description),
             err::kCannotCreateObject);
   EXPECT_NE(description.find("missing-class.json"), std::string::npos);
+  EXPECT_NE(description.find("at /sheets/0/oleObjects/1/progId: "), std::string::npos)
+      << description;
   EXPECT_EQ(app->Workbooks()->Count(), 0);
 }
 

@@ -86,6 +86,38 @@ TEST_F(TraceInfoXmlTest, CommentsAndProcessingInstructionsStayIgnored) {
   EXPECT_THAT(log_.Lines(), IsEmpty());
 }
 
+// One row per reference: whether the document holding it is well-formed.
+TEST_F(TraceInfoXmlTest, AReferenceToNoCharacterMakesTheDocumentNoDocument) {
+  const struct {
+    const char* body;
+    bool wellFormed;
+  } cases[] = {
+      {"<t><TagName>a&#0;b</TagName></t>", false},
+      {"<t><TagName>&#x0000;</TagName></t>", false},
+      {"<t><TagName>&#xD800;</TagName></t>", false},
+      {"<t><TagName>&#57343;</TagName></t>", false},
+      {"<t><TagName>&#x110000;</TagName></t>", false},
+      {"<t><TagName>&#x100000041;</TagName></t>", false},  // wraps to 'A' in 32 bits
+      {"<t><TagName>&#99999999999999999999;</TagName></t>", false},
+      {"<t a=\"&#xDFFF;\"><TagName>x</TagName></t>", false},
+      {"<t><TagName>&#xD7FF;&#xE000;&#x10FFFF;&#65;</TagName></t>", true},
+      {"<t><TagName>&amp;#0;</TagName></t>", true},
+      {"<t><TagName><![CDATA[&#0;]]></TagName></t>", true},
+      {"<!-- &#0; --><t><TagName>x</TagName></t>", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.body);
+    ReadXML(Doc("<trace1/><trace2/>"));
+    const auto outcome = ReadXML(Doc(c.body));
+    EXPECT_EQ(outcome, c.wellFormed ? ParseOutcome::Complete : ParseOutcome::NotXml);
+    EXPECT_EQ(TracesUBound(), c.wellFormed ? 1 : 0);
+    EXPECT_EQ(MayWriteBack(outcome), c.wellFormed);
+  }
+  EXPECT_EQ(ReadXML(Doc("<t><TagName>&amp;#0;</TagName></t>")), ParseOutcome::Complete);
+  EXPECT_EQ(gTraces[1].TagName, "&#0;");
+  EXPECT_THAT(log_.Lines(), IsEmpty());
+}
+
 TEST_F(TraceInfoXmlTest, RecordsAreReadInDocumentOrderWhateverTheirNames) {
   ReadXML(
       "<anyroot><trace7><TraceName>a</TraceName></trace7>"

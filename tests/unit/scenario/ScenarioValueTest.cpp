@@ -123,6 +123,16 @@ TEST(ScenarioParseTest, FaultsAreNamedByStepAndField) {
       {R"({"archive": [{"server": "s", "tag": "t", "values": [["2026-01-01T00:00:00"]]}], "steps": []})",
        "field archive/0/values/0"},
       {R"({})", "field steps"},
+      {R"({"steps": [{"tick": 1e300}]})", "step 1, field tick"},
+      {R"({"steps": [{"tick": 86400001}]})", "step 1, field tick"},
+      {R"({"steps": [{"insert": {"class": "C", "left": 1e300}}]})", "step 1, field insert/left"},
+      {R"({"steps": [{"tick": 1e400}]})", "byte 25"},
+      {R"({"steps": [{"call": "A.B", "args": [1, [[[2]]]]}]})", "step 1, field args/1/0/0"},
+      {R"({"steps": [{"let": "A.B", "value": [[[1]]]}]})", "step 1, field value/0/0"},
+      {R"({"steps": [{"edit": "A1", "values": [[[[[1]]]]]}]})", "step 1, field values/0/0/0/0"},
+      {R"({"workbooks": [{"name": "B", "sheets": [{"name": "S", "cells": {"A1": [[[1]]]}}]}],
+           "steps": []})",
+       "field workbooks/0/sheets/0/cells/A1/0/0"},
   };
   for (const auto& c : cases) {
     try {
@@ -130,6 +140,19 @@ TEST(ScenarioParseTest, FaultsAreNamedByStepAndField) {
       ADD_FAILURE() << c.text << " parsed";
     } catch (const FileFormatError& e) {
       EXPECT_EQ(DescribePlace(e.where()), c.place) << c.text;
+    }
+  }
+}
+
+TEST(ScenarioParseTest, DeepNestingIsRefusedBeforeAnyWalkOfIt) {
+  const std::string deep = std::string(31000, '[') + std::string(31000, ']');
+  for (const std::string& text : {R"({"steps": [{"call": "A.B", "args": )" + deep + "}]}",
+                                  R"({"steps": [{"expect": {"cells": {"A1": )" + deep + "}}}]}"}) {
+    try {
+      ParseScenario(text, "s.json");
+      ADD_FAILURE() << "parsed";
+    } catch (const FileFormatError& e) {
+      EXPECT_NE(std::string(e.what()).find("nested deeper"), std::string::npos) << e.what();
     }
   }
 }

@@ -38,4 +38,9 @@ std::size_t ReadCountField(host::PropertyBag& bag, std::string_view key) {
   return count < 0 || count > kMaxListEntries ? 0 : static_cast<std::size_t>(count);
 }
 
+bool HasField(host::PropertyBag& bag, std::string_view key) {
+  // Missing is no value a bag can store, so it comes back only as the default.
+  return !bag.ReadProperty(key, Variant::Missing()).IsMissing();
+}
+
 }  // namespace velkor::sim

@@ -15,5 +15,7 @@ bool ReadFlagField(host::PropertyBag& bag, std::string_view key, bool fallback);
 std::int32_t ReadLongField(host::PropertyBag& bag, std::string_view key, std::int32_t fallback);
 // A list count: 0 for anything negative or beyond what a control could hold.
 std::size_t ReadCountField(host::PropertyBag& bag, std::string_view key);
+// Whether the bag holds `key` at all.
+bool HasField(host::PropertyBag& bag, std::string_view key);
 
 }  // namespace velkor::sim

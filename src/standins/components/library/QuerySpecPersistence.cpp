@@ -30,8 +30,11 @@ void WriteAttributes(host::PropertyBag& bag, std::size_t i, const SimSpecAttribu
   }
 }
 
+// Every entry of a list is written, so the first one missing ends a list
+// whose count claims more than the file holds.
 void ReadAttributes(host::PropertyBag& bag, std::size_t i, SimSpecAttributes& attributes) {
   for (std::size_t j = 0, n = ReadCountField(bag, SpecKey(i, "AttributeCount")); j < n; ++j) {
+    if (!HasField(bag, AttributeKey(i, "Key", j))) break;
     std::int32_t key = ReadLongField(bag, AttributeKey(i, "Key", j), 0);
     if (key == 0) continue;
     attributes.Set(key, bag.ReadProperty(AttributeKey(i, "Value", j), Variant()));
@@ -52,6 +55,7 @@ void WriteSpecs(host::PropertyBag& bag, const std::vector<SimQuerySpecPtr>& spec
 std::vector<SimQuerySpecPtr> ReadSpecs(host::PropertyBag& bag) {
   std::vector<SimQuerySpecPtr> specs;
   for (std::size_t i = 0, n = ReadCountField(bag, "SpecCount"); i < n; ++i) {
+    if (!HasField(bag, SpecKey(i, "Name"))) break;
     auto name = ReadTextField(bag, SpecKey(i, "Name"), "");
     if (name.empty()) continue;
     auto spec = std::make_shared<SimQuerySpec>(name);

@@ -121,6 +121,39 @@ TEST_F(Library, AttributesAreKeyedAndReplacedInPlace) {
   EXPECT_EQ(entries[2].second->Value().type(), VarType::Boolean);  // kept its subtype
 }
 
+// Counts the reads of a bag, as the cost of opening a saved state.
+struct CountingBag : host::PropertyBag {
+  Variant ReadProperty(std::string_view name, const Variant& defaultValue) override {
+    ++reads;
+    return bag.ReadProperty(name, defaultValue);
+  }
+  void WriteProperty(std::string_view name, const Variant& value,
+                     const Variant& defaultValue) override {
+    bag.WriteProperty(name, value, defaultValue);
+  }
+  SimPropertyBag bag;
+  int reads = 0;
+};
+
+TEST(SpecPersistence, ListsEndAtTheirFirstMissingEntryWhateverTheirCountClaims) {
+  CountingBag bag;
+  auto write = [&](const std::string& key, Variant value) {
+    bag.WriteProperty(key, value, Variant::Null());
+  };
+  write("SpecCount", Variant(std::int32_t{10000}));
+  for (int i = 1; i <= 3; ++i) {
+    write("Spec" + std::to_string(i) + "Name", Variant("spec" + std::to_string(i)));
+    write("Spec" + std::to_string(i) + "AttributeCount", Variant(std::int32_t{10000}));
+    write("Spec" + std::to_string(i) + "Key1", Variant(std::int32_t{10100}));
+    write("Spec" + std::to_string(i) + "Value1", Variant("srv"));
+  }
+  write("Spec5Name", Variant("beyond the gap"));
+  const auto specs = ReadSpecs(bag);
+  ASSERT_EQ(specs.size(), 3u);
+  EXPECT_EQ(specs[2]->Attrs().Entries().size(), 1u);
+  EXPECT_LT(bag.reads, 50);
+}
+
 TEST(TimeObject, ReadsTextsAgainstTheVirtualClock) {
   SetVirtualNow(DateValue{46363.25});  // 2026-12-07 06:00
   SimTimeObject time;
