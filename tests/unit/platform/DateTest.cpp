@@ -105,6 +105,8 @@ TEST(PlatformDate, ParsesTheSupportedForms) {
       {"18:00", 0.75},
       {"12:00 AM", 0.0},
       {"12:00:00 PM", 0.5},
+      {"6 PM", 0.75},
+      {"12/7/2026 6 am", 46363.25},
       {"1/1/100", -657434.0},
       {"1/2/30", 10960.0},
       {"1/2/29", 47120.0},
@@ -122,8 +124,9 @@ TEST(PlatformDate, ParsesTheSupportedForms) {
 TEST(PlatformDate, RejectsTextThatIsNoDate) {
   for (const std::string& text : std::vector<std::string>{
            "", "   ", "abc", "45000", "2/30/2026", "13/13/2026", "12/7", "25:00", "12:60",
-           "6:00:00 XM", "12/7/2026 6", "1/1/10000", "2013-05-14 02:04:12.017", "12/7/2026x",
-           "Foo 7, 2026", "99999999999/1/1", std::string(100000, '1'), std::string(100000, '/')}) {
+           "6:00:00 XM", "12/7/2026 6", "6 XM", "1/1/10000", "2013-05-14 02:04:12.017",
+           "12/7/2026x", "Foo 7, 2026", "99999999999/1/1", std::string(100000, '1'),
+           std::string(100000, '/')}) {
     EXPECT_FALSE(ParseDate(text).has_value()) << text.substr(0, 40);
   }
 }
