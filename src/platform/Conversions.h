@@ -30,14 +30,15 @@ DateValue CDate(const Variant& v);
 std::string FormatDouble(double d);
 std::string FormatDate(DateValue d);
 
-// Parses a number as the runtime reads one from text (blanks around it,
-// sign, thousands separators, decimal point, exponent, "&H" hex and "&O"
-// octal); nullopt when the text is no number. A number too large for a double
-// gives an infinity (the conversions raise Overflow for it), one too small 0.
+// Parses a number as the runtime reads one from en-US text (blanks around
+// it, a sign before or after it, "$", "(5)" for -5, thousands separators,
+// decimal point, exponent, "&H" hex and "&O" octal); nullopt when the text is no number. A number
+// too large for a double gives an infinity (the conversions raise Overflow for it), one too small
+// 0.
 std::optional<double> ParseNumber(std::string_view text);
 // Parses a date text in the en-US forms FormatDate writes, ISO 8601
 // ("2026-12-07T06:00:00", "2026-12-07 06:00"), "7-Dec-2026 06:00:00",
-// "Dec 7, 2026". Two-digit years mean 1930..2029; a text with a time only is
+// "Dec 7, 2026", "6 PM". Two-digit years mean 1930..2029; a text with a time only is
 // on day zero. nullopt when the text is no date in years 100..9999.
 std::optional<DateValue> ParseDate(std::string_view text);
 

@@ -57,7 +57,10 @@ DateParts SplitDate(DateValue d) {
   // always the time after that day's midnight.
   const double dayPart = std::trunc(d.serial);
   auto day = static_cast<std::int64_t>(dayPart);
-  auto seconds = std::llround(std::fabs(d.serial - dayPart) * kSecondsPerDay);
+  // A time computed as a whole second and a half (59.5 / 86400) lands a hair
+  // below the half; like the runtime, a bias of 1e-11 day rounds it up.
+  constexpr double kHalfSecondBias = 1e-11;
+  auto seconds = std::llround((std::fabs(d.serial - dayPart) + kHalfSecondBias) * kSecondsPerDay);
   if (seconds >= kSecondsPerDay) {
     ++day;
     seconds = 0;

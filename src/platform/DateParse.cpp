@@ -158,15 +158,26 @@ bool ApplyMeridiem(Scanner& s, DateParts& p) {
   return true;
 }
 
-// h:mm[:ss] [AM|PM]
+// An hour alone needs AM or PM after it ("6 PM").
+bool ReadHourWithMeridiem(Scanner& s, DateParts& p) {
+  const auto before = s.Position();
+  s.SkipBlanks();
+  const bool word = s.PeekAlpha();
+  s.Rewind(before);
+  return word && ApplyMeridiem(s, p);
+}
+
+// h:mm[:ss] [AM|PM], h AM|PM
 bool ReadTime(Scanner& s, DateParts& p) {
   const auto hour = s.ReadNumber(2);
-  if (!hour || !s.Skip(':')) return false;
+  if (!hour) return false;
+  p.hour = hour->value;
+  p.minute = 0;
+  p.second = 0;
+  if (!s.Skip(':')) return ReadHourWithMeridiem(s, p);
   const auto minute = s.ReadNumber(2);
   if (!minute) return false;
-  p.hour = hour->value;
   p.minute = minute->value;
-  p.second = 0;
   if (s.Skip(':')) {
     const auto second = s.ReadNumber(2);
     if (!second) return false;

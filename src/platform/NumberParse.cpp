@@ -98,16 +98,51 @@ std::optional<CleanNumber> Clean(std::string_view s) {
   return out;
 }
 
+// Takes a leading `c` and the blanks after it off `s`.
+bool SkipLeading(std::string_view& s, char c) {
+  if (s.empty() || s.front() != c) return false;
+  s = TrimBlanks(s.substr(1));
+  return true;
+}
+
+// The ways an en-US text writes a sign and a currency around a number, as the
+// runtime reads them: "- 5", "$5", "-$5", "$-5", "(5)" and "5-" (both -5),
+// "5+". Gives the number with at most a leading '-', or nullopt for a text
+// that has two signs.
+std::optional<std::string> PlainSign(std::string_view s) {
+  const bool parenthesized = s.size() >= 2 && s.front() == '(' && s.back() == ')';
+  if (parenthesized) s = TrimBlanks(s.substr(1, s.size() - 2));
+  bool negative = false;
+  bool signed_ = false;
+  const auto takeSign = [&] {
+    if (signed_) return;
+    if (SkipLeading(s, '-')) signed_ = negative = true;
+    if (!signed_ && SkipLeading(s, '+')) signed_ = true;
+  };
+  takeSign();
+  SkipLeading(s, '$');
+  takeSign();
+  if (!signed_ && !s.empty() && (s.back() == '-' || s.back() == '+')) {
+    signed_ = true;
+    negative = s.back() == '-';
+    s.remove_suffix(1);
+  }
+  if ((parenthesized && signed_) || s.starts_with('-') || s.starts_with('+')) return std::nullopt;
+  return (parenthesized || negative ? "-" : "") + std::string(s);
+}
+
 }  // namespace
 
 std::optional<double> ParseNumber(std::string_view text) {
-  const std::string_view s = TrimBlanks(text);
-  if (s.size() > 2 && s[0] == '&') {
-    const char radix = static_cast<char>(std::toupper(static_cast<unsigned char>(s[1])));
-    if (radix == 'H') return ParseRadix(s.substr(2), 16);
-    if (radix == 'O') return ParseRadix(s.substr(2), 8);
+  const std::string_view trimmed = TrimBlanks(text);
+  if (trimmed.size() > 2 && trimmed[0] == '&') {
+    const char radix = static_cast<char>(std::toupper(static_cast<unsigned char>(trimmed[1])));
+    if (radix == 'H') return ParseRadix(trimmed.substr(2), 16);
+    if (radix == 'O') return ParseRadix(trimmed.substr(2), 8);
   }
-  const auto clean = Clean(s);
+  const auto s = PlainSign(trimmed);
+  if (!s) return std::nullopt;
+  const auto clean = Clean(*s);
   if (!clean) return std::nullopt;
   double value = 0;
   const auto* end = clean->text.data() + clean->text.size();

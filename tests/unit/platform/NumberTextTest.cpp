@@ -78,6 +78,17 @@ TEST(PlatformNumberText, ParsesNumbersAsTheRuntimeReadsThem) {
       {"0.000e999999999", 0},
       {std::string(400, '9'), kInf},
       {"0." + std::string(400, '0') + "1", 0},
+      // Signs and the currency as an en-US text writes them.
+      {"- 5", -5},
+      {"$5", 5},
+      {" $ 1,234.5 ", 1234.5},
+      {"-$5", -5},
+      {"$-5", -5},
+      {"(5)", -5},
+      {"( $1e3 )", -1000},
+      {"5-", -5},
+      {"1,234-", -1234},
+      {"5+", 5},
   };
   for (const auto& [text, value] : rows) {
     const auto parsed = ParseNumber(text);
@@ -88,8 +99,9 @@ TEST(PlatformNumberText, ParsesNumbersAsTheRuntimeReadsThem) {
 
 TEST(PlatformNumberText, RejectsTextThatIsNoNumber) {
   for (const std::string text :
-       {"",    " ", "abc", "1e", "1e+", "1.2.3", "--1",  "+-1", ",5",       "1 2",   "&H",   "&HG",
-        "&O8", ".", "-",   "$5", "5%",  "1_000", "0x10", "NaN", "Infinity", "1e3.5", "12abc"}) {
+       {"",      " ",   "abc",  "1e",  "1e+", "1.2.3", "--1",   "+-1",  ",5",  "1 2",      "&H",
+        "&HG",   "&O8", ".",    "-",   "$",   "5%",    "1_000", "0x10", "NaN", "Infinity", "1e3.5",
+        "12abc", "()",  "(-5)", "-5-", "+-5", "$-+5",  "(5",    "5)",   "5 -", "--$5"}) {
     EXPECT_FALSE(ParseNumber(text).has_value()) << text;
   }
 }
