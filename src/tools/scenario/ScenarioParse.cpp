@@ -84,6 +84,16 @@ void ParseSetUp(const Json& root, Scenario& out) {
     out.active = ParseActive(*active, "/active");
 }
 
+// "line L, column C" of the byte the JSON parser stopped at (its count of
+// bytes read, from 1).
+std::string TextPlace(std::string_view text, std::size_t bytesRead) {
+  const std::size_t at = std::min(bytesRead == 0 ? 0 : bytesRead - 1, text.size());
+  const std::string_view before = text.substr(0, at);
+  const auto line = 1 + std::count(before.begin(), before.end(), '\n');
+  const std::size_t lineStart = before.rfind('\n') == std::string_view::npos ? 0 : before.rfind('\n') + 1;
+  return "line " + std::to_string(line) + ", column " + std::to_string(at - lineStart + 1);
+}
+
 }  // namespace
 
 Scenario ParseScenario(std::string_view text, const std::filesystem::path& file) {
@@ -91,7 +101,7 @@ Scenario ParseScenario(std::string_view text, const std::filesystem::path& file)
   try {
     root = Json::parse(text);
   } catch (const Json::parse_error& e) {
-    throw FileFormatError("byte " + std::to_string(e.byte), "not JSON");
+    throw FileFormatError(TextPlace(text, e.byte), "not JSON");
   }
   json::Object(root, "");
   RejectUnknownKeys(root);
@@ -109,14 +119,15 @@ Scenario ReadScenarioFile(const std::filesystem::path& file) {
   try {
     text = ReadWholeFile(file);
   } catch (const std::system_error& e) {
-    throw FileFormatError("", e.code().message());
+    throw FileFormatError("", "cannot read it: " + e.code().message());
   }
   return ParseScenario(text, file);
 }
 
 std::string DescribePlace(const std::string& path) {
   const std::string prefix = "/steps/";
-  if (path.rfind(prefix, 0) != 0) return path.empty() ? "the file" : "field " + path.substr(1);
+  if (!path.starts_with('/')) return path.empty() ? "the file" : path;  // "line 3, column 7"
+  if (path.rfind(prefix, 0) != 0) return "field " + path.substr(1);
   const auto end = path.find('/', prefix.size());
   const std::string index = path.substr(prefix.size(), end - prefix.size());
   std::string place = "step " + std::to_string(std::stoul(index) + 1);
