@@ -3,16 +3,21 @@
 // reconnect, queries the data and draws each trend (or the named one) as SVG.
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <cmath>
 #include <iostream>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "control/components/ProgIds.h"
+#include "parts/render/RenderSvg.h"
 #include "platform/VbError.h"
 #include "platform/VbString.h"
 #include "standins/SimServices.h"
 #include "standins/VirtualNow.h"
+#include "standins/components/ChartView.h"
 #include "standins/host/FileFormatError.h"
 #include "tools/cli/CliFiles.h"
 #include "tools/cli/Commands.h"
@@ -104,14 +109,63 @@ void Open(ScenarioSession& session, const fs::path& book) {
 
 void CheckTimes(const RenderOptions& options) {
   const DateValue now = sim::VirtualNow();
-  if (!options.from.empty()) TimeOption(kCommand, "--from", options.from, now);
-  if (!options.to.empty()) TimeOption(kCommand, "--to", options.to, now);
+  std::optional<DateValue> from, to;
+  if (!options.from.empty()) from = TimeOption(kCommand, "--from", options.from, now);
+  if (!options.to.empty()) to = TimeOption(kCommand, "--to", options.to, now);
+  if (from && to && from->serial > to->serial)
+    Fail(kCommand, "--from " + options.from + " lies after --to " + options.to);
+}
+
+// The SVG file must land in an existing folder, as a file of its own: a
+// device or a folder of that name is not replaced.
+void CheckOutputFile(const fs::path& file) {
+  std::error_code ec;
+  if (!fs::is_directory(file.parent_path(), ec))
+    Fail(kCommand, "cannot write " + file.string() + ": the folder " +
+                       file.parent_path().string() + " does not exist");
+  const auto status = fs::symlink_status(file, ec);
+  if (fs::exists(status) && !fs::is_regular_file(status))
+    Fail(kCommand, "cannot write " + file.string() + ": it is not a regular file");
+}
+
+// A chart's name, made a file name in the folder: a '/' in it names no
+// folder.
+std::string FileNameOf(std::string chart) {
+  std::replace(chart.begin(), chart.end(), '/', '_');
+  return chart + ".svg";
+}
+
+// A trace without a value in the picture is most often a tag the archive
+// does not have, or a time range that misses the data.
+void WarnAboutEmptyTraces(const std::string& chart, const sim::TrendPicture& picture) {
+  for (const auto& trace : picture.traces) {
+    const bool drawn = std::any_of(trace.points.begin(), trace.points.end(),
+                                   [](const sim::TracePoint& p) { return std::isfinite(p.value); });
+    if (!drawn)
+      std::cerr << "velkor render: warning: " << chart << ": trace '" << trace.name
+                << "' has no values in the time range (is its tag in the archive?)\n";
+  }
+}
+
+void Draw(ScenarioSession& session, const std::string& chart, const fs::path& file) {
+  std::shared_ptr<sim::ChartView> view;
+  try {
+    view = std::dynamic_pointer_cast<sim::ChartView>(session.Frame(chart)->Object());
+  } catch (...) {
+    Fail(kCommand, chart + ": " + CurrentError().description(), 1);
+  }
+  if (!view) Fail(kCommand, chart + " is no trend chart", 1);
+  const sim::TrendPicture picture = view->Picture();
+  WarnAboutEmptyTraces(chart, picture);
+  WriteOutputFile(kCommand, file, sim::RenderSvg(picture));
+  std::cout << file.lexically_normal().string() << "\n";
 }
 
 void Render(const RenderOptions& options) {
   auto scenario = SessionScenario(kCommand, options.session);
   const fs::path output = options.output.empty() ? fs::path() : fs::absolute(options.output);
   const fs::path folder = output.empty() ? fs::current_path() : output.parent_path();
+  if (!output.empty()) CheckOutputFile(output);
   scenario.file = fs::absolute(options.book);
   ScenarioSession session(scenario, folder);
   try {
@@ -124,9 +178,9 @@ void Render(const RenderOptions& options) {
   int failures = 0;
   Reconnect(session, options, failures);
   for (const auto& chart : ChartsToDraw(session, options)) {
-    const std::string file = output.empty() ? chart + ".svg" : output.filename().string();
-    if (Step(session, Json{{"render", chart}, {"svg", file}}, failures))
-      std::cout << (folder / file).lexically_normal().string() << "\n";
+    const fs::path file = output.empty() ? folder / FileNameOf(chart) : output;
+    CheckOutputFile(file);
+    Draw(session, chart, file);
   }
   const auto reports = session.Services().log->Lines();
   for (const auto& report : reports) std::cerr << "velkor render: reported: " << report << "\n";
