@@ -27,6 +27,9 @@ using sim::inspect::ControlInspection;
 
 constexpr const char* kCommand = "inspect";
 constexpr std::int32_t kShownChars = 60;
+// The version of the --json document: raised when a field changes meaning or
+// goes away (added fields keep it).
+constexpr int kJsonFormat = 1;
 
 std::string Abbreviated(const std::string& text) {
   if (vb::Len(text) <= kShownChars) return text;
@@ -61,7 +64,7 @@ void PrintControl(const ControlInspection& control) {
   std::cout << "  trace records: " << control.traces.rows.size() << "\n";
   if (!control.traces.rows.empty()) PrintTable(std::cout, TraceRows(control.traces), "    ");
   std::cout << "  problems: " << (control.problems.empty() ? "none" : "") << "\n";
-  for (const auto& problem : control.problems) std::cout << "    - " << problem << "\n";
+  for (const auto& problem : control.problems) std::cout << "    - " << problem.message << "\n";
 }
 
 const char* OutcomeName(ParseOutcome outcome) {
@@ -84,6 +87,12 @@ Json Encoded(const Variant& value) {
   }
 }
 
+Json ProblemJson(const sim::inspect::Problem& problem) {
+  Json out{{"code", problem.code}, {"key", problem.key}, {"message", problem.message}};
+  if (problem.trace) out["trace"] = problem.trace;
+  return out;
+}
+
 Json ControlJson(const ControlInspection& control) {
   Json properties = Json::array();
   for (const auto& p : control.properties)
@@ -94,6 +103,8 @@ Json ControlJson(const ControlInspection& control) {
                           {"default", p.isDefault}});
   Json unknown = Json::object();
   for (const auto& [key, value] : control.unknownKeys) unknown[key] = Encoded(value);
+  Json problems = Json::array();
+  for (const auto& problem : control.problems) problems.push_back(ProblemJson(problem));
   Json records = Json::array();
   for (const auto& row : control.traces.rows) {
     Json record = Json::object();
@@ -106,7 +117,7 @@ Json ControlJson(const ControlInspection& control) {
           {"unknownKeys", unknown},
           {"traceInfo", OutcomeName(control.traces.outcome)},
           {"traces", records},
-          {"problems", control.problems}};
+          {"problems", problems}};
 }
 
 std::size_t CountProblems(const std::vector<ControlInspection>& controls) {
@@ -130,7 +141,7 @@ void Inspect(const std::string& file, bool asJson) {
   const auto services = sim::InstallSimServices(options);
   const auto controls = sim::inspect::InspectWorkbook(book, *services.log);
   if (asJson) {
-    Json out{{"file", file}, {"controls", Json::array()}};
+    Json out{{"format", kJsonFormat}, {"file", file}, {"controls", Json::array()}};
     for (const auto& control : controls) out["controls"].push_back(ControlJson(control));
     std::cout << out.dump(2) << "\n";
   } else {
