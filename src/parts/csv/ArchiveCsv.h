@@ -43,8 +43,8 @@ std::variant<ArchiveRow, std::string> ReadArchiveRow(const std::vector<std::stri
                                                      const ArchiveColumns& columns);
 
 // A point in time as an import file may give it: an ISO 8601 timestamp
-// (IsoTimestamp.h) or an absolute time text (docs/time-syntax.md). Texts that count from now ("*-1h", "t", "-2d") are
-// refused: the file would mean something else on each import.
+// (IsoTimestamp.h) or an absolute time text (docs/time-syntax.md). Texts that count from now
+// ("*-1h", "t", "-2d") are refused: the file would mean something else on each import.
 std::optional<DateValue> ParseAbsoluteTime(std::string_view text);
 
 }  // namespace velkor::sim::csv

@@ -1,8 +1,8 @@
 #include "parts/csv/ArchiveImport.h"
 
 #include <map>
-#include <set>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -118,8 +118,7 @@ void CheckHeaderText(std::string_view line, const SplitLine& split) {
     throw CsvHeaderError("the file is UTF-16, which is not supported; save it as UTF-8");
   if (line.find('\0') != std::string_view::npos)
     throw CsvHeaderError("the file holds NUL bytes: it is not a CSV text file");
-  if (!IsUtf8(line))
-    throw CsvHeaderError("the header is not UTF-8 text; save the file as UTF-8");
+  if (!IsUtf8(line)) throw CsvHeaderError("the header is not UTF-8 text; save the file as UTF-8");
   if (split.fields.size() == 1 && line.find(';') != std::string_view::npos)
     throw CsvHeaderError(
         "the fields are separated by ';'; velkor reads files with ',' between fields and '.' "

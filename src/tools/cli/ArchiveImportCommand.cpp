@@ -38,7 +38,7 @@ void RequestStop(int signal) {
 // storing; a second one ends the process at once, and the next opening of
 // the archive rolls back what was not committed.
 void StopOnSignals() {
-  struct sigaction action{};
+  struct sigaction action {};
   action.sa_handler = RequestStop;
   action.sa_flags = SA_RESETHAND;  // no SA_RESTART: a blocked read of stdin returns
   sigemptyset(&action.sa_mask);
@@ -116,7 +116,8 @@ std::unique_ptr<std::istream> OpenInput(const std::string& csv) {
   if (csv == "-") return std::make_unique<std::istream>(std::cin.rdbuf());
   std::error_code ec;
   const auto status = fs::status(csv, ec);
-  if (status.type() == fs::file_type::not_found) Fail(kCommand, "cannot read " + csv + ": no such file");
+  if (status.type() == fs::file_type::not_found)
+    Fail(kCommand, "cannot read " + csv + ": no such file");
   if (fs::is_directory(status)) Fail(kCommand, csv + " is a folder");
   if (!fs::is_regular_file(status)) Fail(kCommand, csv + " is not a regular file");
   auto in = std::make_unique<std::ifstream>(csv, std::ios::binary);
@@ -147,7 +148,8 @@ void Import(const ImportCommandOptions& options) {
   StopOnSignals();
   NewDatabase created(options.db);
   auto store = OpenToWrite(options.db);
-  const std::string name = options.csv == "-" ? "standard input" : fs::path(options.csv).filename().string();
+  const std::string name =
+      options.csv == "-" ? "standard input" : fs::path(options.csv).filename().string();
   ProgressBar bar("importing " + name, options.csv == "-" ? 0 : BarTotal(options.csv));
   const auto summary = RunImport(*in, store, bar);
   bar.Clear();

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <iostream>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -121,8 +121,8 @@ void CheckTimes(const RenderOptions& options) {
 void CheckOutputFile(const fs::path& file) {
   std::error_code ec;
   if (!fs::is_directory(file.parent_path(), ec))
-    Fail(kCommand, "cannot write " + file.string() + ": the folder " +
-                       file.parent_path().string() + " does not exist");
+    Fail(kCommand, "cannot write " + file.string() + ": the folder " + file.parent_path().string() +
+                       " does not exist");
   const auto status = fs::symlink_status(file, ec);
   if (fs::exists(status) && !fs::is_regular_file(status))
     Fail(kCommand, "cannot write " + file.string() + ": it is not a regular file");

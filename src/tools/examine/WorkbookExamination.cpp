@@ -98,13 +98,13 @@ void CheckNamed(const WorkbookData& book, ControlInspection& out, std::string_vi
   const auto found = FindObject(book, name);
   const std::string named = std::string(key) + " names '" + name + "'";
   if (!found) {
-    out.problems.push_back({"missing-object", std::string(key),
-                            named + ", but the workbook has no " + std::string(what) +
-                                " of that name"});
+    out.problems.push_back(
+        {"missing-object", std::string(key),
+         named + ", but the workbook has no " + std::string(what) + " of that name"});
   } else if (found->object->progId != progId) {
-    out.problems.push_back({"wrong-class", std::string(key),
-                            named + ", which is a " + found->object->progId + ", not a " +
-                                std::string(what)});
+    out.problems.push_back(
+        {"wrong-class", std::string(key),
+         named + ", which is a " + found->object->progId + ", not a " + std::string(what)});
   }
 }
 

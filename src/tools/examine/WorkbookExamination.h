@@ -25,10 +25,10 @@ struct PropertyRow {
 // One thing that does not fit together. `code` and `key` are stable names
 // for programs (inspect --json); `message` is the sentence for people.
 struct Problem {
-  std::string code;     // such as "missing-object"
-  std::string key;      // the persisted key concerned
+  std::string code;  // such as "missing-object"
+  std::string key;   // the persisted key concerned
   std::string message;
-  int trace = 0;        // the trace record concerned (from 1); 0: none
+  int trace = 0;  // the trace record concerned (from 1); 0: none
 };
 
 struct ControlInspection {

@@ -90,7 +90,8 @@ std::string TextPlace(std::string_view text, std::size_t bytesRead) {
   const std::size_t at = std::min(bytesRead == 0 ? 0 : bytesRead - 1, text.size());
   const std::string_view before = text.substr(0, at);
   const auto line = 1 + std::count(before.begin(), before.end(), '\n');
-  const std::size_t lineStart = before.rfind('\n') == std::string_view::npos ? 0 : before.rfind('\n') + 1;
+  const std::size_t lineStart =
+      before.rfind('\n') == std::string_view::npos ? 0 : before.rfind('\n') + 1;
   return "line " + std::to_string(line) + ", column " + std::to_string(at - lineStart + 1);
 }
 

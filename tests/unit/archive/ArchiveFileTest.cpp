@@ -181,7 +181,9 @@ TEST(ArchiveFile, NamesWithControlCharactersOrBytesThatAreNotUtf8AreRefused) {
     }
   }
   EXPECT_THROW(store.AddServer("srv\n1"), VbError);
-  EXPECT_NO_THROW(store.AddPoint(server, "Stra\xC3\x9F" "e \xCE\xB1"));  // UTF-8 letters
+  EXPECT_NO_THROW(store.AddPoint(server,
+                                 "Stra\xC3\x9F"
+                                 "e \xCE\xB1"));  // UTF-8 letters
   EXPECT_EQ(store.ListPoints().size(), 1u);
 }
 

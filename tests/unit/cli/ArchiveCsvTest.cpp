@@ -172,8 +172,8 @@ TEST(ArchiveCsvTime, IsoTimestampsWithAnyFractionAndZonesBecomeLocalTimes) {
   }
   for (const char* text :
        {"2026-12-07T05:00:00+1", "2026-12-07T05:00:00.", "2026-12-07T05:00:00+25:00",
-        "2026-12-07T05:00:00Z x", "2026-12-07T24:00:00Z",
-        "2026-02-30T05:00:00Z", "2026-12-07T05:00:00+01:0"})
+        "2026-12-07T05:00:00Z x", "2026-12-07T24:00:00Z", "2026-02-30T05:00:00Z",
+        "2026-12-07T05:00:00+01:0"})
     EXPECT_FALSE(ParseAbsoluteTime(text).has_value()) << text;
 }
 

@@ -131,7 +131,10 @@ TEST(ArchiveImport, FilesThatAreNoCsvTextAreNamedForWhatTheyAre) {
   } cases[] = {
       {std::string("\xFF\xFEs\0e\0r\0v\0e\0r\0\n\0", 16), "UTF-16, which is not supported"},
       {std::string("s\0e\0r\0v\0e\0r\0,\0t\0", 16), "UTF-16, which is not supported"},
-      {std::string("\x7F" "ELF\x02\x01\0\0\0\0\n", 11), "NUL bytes"},
+      {std::string("\x7F"
+                   "ELF\x02\x01\0\0\0\0\n",
+                   11),
+       "NUL bytes"},
       {"server,tag,t\xE9me,value\n", "not UTF-8 text"},
       {"server;tag;time;value\ns;a;2026-12-07 05:00;1,5\n", "separated by ';'"},
   };
@@ -161,7 +164,8 @@ TEST(ArchiveImport, AnOverlongLineStopsTheImportAfterTheStoredBatches) {
   EXPECT_EQ(store.ListPoints().size(), 2u);  // the first batch of four rows
   // A line of exactly the limit, and a last line without a line break, read.
   const std::string row = "s,a,2026-12-07T05:02:00,7";
-  const auto fits = Import(store, "server,tag,time,value\n" + row + std::string(64 - row.size(), ' '), 4, options);
+  const auto fits = Import(
+      store, "server,tag,time,value\n" + row + std::string(64 - row.size(), ' '), 4, options);
   EXPECT_EQ(fits.summary.imported, 1);
 }
 
@@ -173,10 +177,10 @@ TEST(ArchiveImport, RowsWithUnusableNamesOrRawBytesAreSkippedAndShownEscaped) {
                                "s,fl\xE9,2026-12-07T05:00:00,1\n"
                                "s\x1B[2J,flow,2026-12-07T05:00:00,1\n"
                                "s,flow,2026-12-07T05:00:00,\x01\xFF\n"
-                               "s,flow,2026-12-07T05:00:00," + std::string(5000, '9') + "x\n");
+                               "s,flow,2026-12-07T05:00:00," +
+                                   std::string(5000, '9') + "x\n");
   ASSERT_EQ(imported.badRows.size(), 5u);
-  EXPECT_EQ(imported.badRows[0].second,
-            "the tag 'flow\\x0D' holds a control character (U+000D)");
+  EXPECT_EQ(imported.badRows[0].second, "the tag 'flow\\x0D' holds a control character (U+000D)");
   EXPECT_EQ(imported.badRows[1].second, "the tag 'fl\\xE9' is not valid UTF-8");
   EXPECT_EQ(imported.badRows[2].second,
             "the server 's\\x1B[2J' holds a control character (U+001B)");
