@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Configures and builds the project: scripts/build.sh [BUILD_DIR] [extra cmake args...]
+# VELKOR_TARGETS="a b" builds only those targets (default: everything).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
 shift || true
 cmake -S "$root" -B "$build" -G Ninja "$@" >/dev/null
-cmake --build "$build" -j "$(nproc)"
+targets=()
+for target in ${VELKOR_TARGETS:-}; do targets+=(--target "$target"); done
+cmake --build "$build" -j "$(nproc)" "${targets[@]}"

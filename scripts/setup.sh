@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project builds with; with --tests also what
-# the tests drive (python3 for the XML and JSON checks, Chromium for the
-# report's browser check). Idempotent, no prompts.
-# Usage: bash scripts/setup.sh [--tests]
+# the tests need (GoogleTest, python3 for the XML and JSON checks, Chromium
+# for the report's browser check, clang with its sanitizer runtime, and
+# clang-format for the format check); with --bench the benchmark library.
+# Idempotent, no prompts.
+# Usage: bash scripts/setup.sh [--tests] [--bench]
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang clang-format libclang-rt-14-dev ccache
+  cmake ninja-build g++ ccache
   libpugixml-dev libexpat1-dev libsqlite3-dev nlohmann-json3-dev libcli11-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
 )
-if [ "${1:-}" = --tests ]; then
-  packages+=(python3 chromium)
-fi
+for option in "$@"; do
+  case $option in
+    # clang and libclang-rt-dev both follow Debian's default clang version.
+    --tests) packages+=(libgtest-dev libgmock-dev python3 chromium clang libclang-rt-dev clang-format) ;;
+    --bench) packages+=(libbenchmark-dev) ;;
+    *) echo "usage: bash scripts/setup.sh [--tests] [--bench]" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
