@@ -23,7 +23,7 @@ namespace velkor::cli {
 namespace {
 
 namespace fs = std::filesystem;
-constexpr const char* kCommand = "archive import";
+constexpr const char* kImport = "archive import";
 // Smaller files are done before a bar would be worth drawing.
 constexpr std::uintmax_t kBarFromBytes = 4u << 20;
 constexpr int kInterrupted = 130;
@@ -84,7 +84,7 @@ sim::ArchiveStore OpenToWrite(const std::string& db) {
   try {
     return sim::ArchiveStore::Open(db, sim::ArchiveAccess::Write);
   } catch (const VbError& e) {
-    Fail(kCommand, e.description());
+    Fail(kImport, e.description());
   }
 }
 
@@ -100,13 +100,13 @@ sim::csv::ImportSummary RunImport(std::istream& in, sim::ArchiveStore& store, Pr
     return sim::csv::ImportArchiveCsv(in, store, options);
   } catch (const sim::csv::CsvHeaderError& e) {
     bar.Clear();
-    Fail(kCommand, e.what());
+    Fail(kImport, e.what());
   } catch (const VbError& e) {
     bar.Clear();
-    Fail(kCommand, "storing failed: " + e.description());
+    Fail(kImport, "storing failed: " + e.description());
   } catch (const std::exception& e) {
     bar.Clear();
-    Fail(kCommand, e.what());
+    Fail(kImport, e.what());
   }
 }
 
@@ -117,11 +117,11 @@ std::unique_ptr<std::istream> OpenInput(const std::string& csv) {
   std::error_code ec;
   const auto status = fs::status(csv, ec);
   if (status.type() == fs::file_type::not_found)
-    Fail(kCommand, "cannot read " + csv + ": no such file");
-  if (fs::is_directory(status)) Fail(kCommand, csv + " is a folder");
-  if (!fs::is_regular_file(status)) Fail(kCommand, csv + " is not a regular file");
+    Fail(kImport, "cannot read " + csv + ": no such file");
+  if (fs::is_directory(status)) Fail(kImport, csv + " is a folder");
+  if (!fs::is_regular_file(status)) Fail(kImport, csv + " is not a regular file");
   auto in = std::make_unique<std::ifstream>(csv, std::ios::binary);
-  if (!*in) Fail(kCommand, "cannot read " + csv);
+  if (!*in) Fail(kImport, "cannot read " + csv);
   return in;
 }
 

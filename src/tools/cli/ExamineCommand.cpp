@@ -25,7 +25,7 @@ namespace {
 using sim::Json;
 using sim::inspect::ControlInspection;
 
-constexpr const char* kCommand = "inspect";
+constexpr const char* kInspect = "inspect";
 constexpr std::int32_t kShownChars = 60;
 // The version of the --json document: raised when a field changes meaning or
 // goes away (added fields keep it).
@@ -127,12 +127,12 @@ std::size_t CountProblems(const std::vector<ControlInspection>& controls) {
 }
 
 void Inspect(const std::string& file, bool asJson) {
-  const std::string text = ReadInputFile(kCommand, file);
+  const std::string text = ReadInputFile(kInspect, file);
   sim::WorkbookData book;
   try {
     book = sim::ReadWorkbookJson(text);
   } catch (const sim::FileFormatError& e) {
-    Fail(kCommand, file + " is no workbook file (at " + (e.where().empty() ? "/" : e.where()) +
+    Fail(kInspect, file + " is no workbook file (at " + (e.where().empty() ? "/" : e.where()) +
                        ": " + e.what() + ")");
   }
   sim::SimOptions options;
@@ -150,7 +150,7 @@ void Inspect(const std::string& file, bool asJson) {
   }
   std::cout.flush();
   if (const auto problems = CountProblems(controls))
-    Fail(kCommand, std::to_string(problems) + " problem(s) found in " + file, 1);
+    Fail(kInspect, std::to_string(problems) + " problem(s) found in " + file, 1);
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ namespace fs = std::filesystem;
 using sim::Json;
 using sim::scenario::ScenarioSession;
 
-constexpr const char* kCommand = "render";
+constexpr const char* kRender = "render";
 // The control's reconnection timer fires five seconds after opening.
 constexpr int kReconnectMs = 5000;
 
@@ -85,10 +85,10 @@ void Reconnect(ScenarioSession& session, const RenderOptions& options, int& fail
 
 std::vector<std::string> ChartsToDraw(ScenarioSession& session, const RenderOptions& options) {
   const auto charts = NamesOf(session, component::kTrendChartProgId);
-  if (charts.empty()) Fail(kCommand, options.book + " holds no trend chart", 1);
+  if (charts.empty()) Fail(kRender, options.book + " holds no trend chart", 1);
   if (options.chart.empty()) {
     if (!options.output.empty() && charts.size() > 1)
-      Fail(kCommand, options.book + " holds " + std::to_string(charts.size()) +
+      Fail(kRender, options.book + " holds " + std::to_string(charts.size()) +
                          " trends; name one with --chart to write it to " + options.output);
     return charts;
   }
@@ -96,24 +96,24 @@ std::vector<std::string> ChartsToDraw(ScenarioSession& session, const RenderOpti
     if (vb::UCase(chart) == vb::UCase(options.chart)) return {chart};
   std::string known;
   for (const auto& chart : charts) known += (known.empty() ? "" : ", ") + chart;
-  Fail(kCommand, "no trend chart named '" + options.chart + "' (the workbook has " + known + ")");
+  Fail(kRender, "no trend chart named '" + options.chart + "' (the workbook has " + known + ")");
 }
 
 void Open(ScenarioSession& session, const fs::path& book) {
   try {
     session.Driver().Open(book.string());
   } catch (...) {
-    Fail(kCommand, CurrentError().description());
+    Fail(kRender, CurrentError().description());
   }
 }
 
 void CheckTimes(const RenderOptions& options) {
   const DateValue now = sim::VirtualNow();
   std::optional<DateValue> from, to;
-  if (!options.from.empty()) from = TimeOption(kCommand, "--from", options.from, now);
-  if (!options.to.empty()) to = TimeOption(kCommand, "--to", options.to, now);
+  if (!options.from.empty()) from = TimeOption(kRender, "--from", options.from, now);
+  if (!options.to.empty()) to = TimeOption(kRender, "--to", options.to, now);
   if (from && to && from->serial > to->serial)
-    Fail(kCommand, "--from " + options.from + " lies after --to " + options.to);
+    Fail(kRender, "--from " + options.from + " lies after --to " + options.to);
 }
 
 // The SVG file must land in an existing folder, as a file of its own: a
@@ -121,11 +121,11 @@ void CheckTimes(const RenderOptions& options) {
 void CheckOutputFile(const fs::path& file) {
   std::error_code ec;
   if (!fs::is_directory(file.parent_path(), ec))
-    Fail(kCommand, "cannot write " + file.string() + ": the folder " + file.parent_path().string() +
+    Fail(kRender, "cannot write " + file.string() + ": the folder " + file.parent_path().string() +
                        " does not exist");
   const auto status = fs::symlink_status(file, ec);
   if (fs::exists(status) && !fs::is_regular_file(status))
-    Fail(kCommand, "cannot write " + file.string() + ": it is not a regular file");
+    Fail(kRender, "cannot write " + file.string() + ": it is not a regular file");
 }
 
 // A chart's name, made a file name in the folder: a '/' in it names no
@@ -152,17 +152,17 @@ void Draw(ScenarioSession& session, const std::string& chart, const fs::path& fi
   try {
     view = std::dynamic_pointer_cast<sim::ChartView>(session.Frame(chart)->Object());
   } catch (...) {
-    Fail(kCommand, chart + ": " + CurrentError().description(), 1);
+    Fail(kRender, chart + ": " + CurrentError().description(), 1);
   }
-  if (!view) Fail(kCommand, chart + " is no trend chart", 1);
+  if (!view) Fail(kRender, chart + " is no trend chart", 1);
   const sim::TrendPicture picture = view->Picture();
   WarnAboutEmptyTraces(chart, picture);
-  WriteOutputFile(kCommand, file, sim::RenderSvg(picture));
+  WriteOutputFile(kRender, file, sim::RenderSvg(picture));
   std::cout << file.lexically_normal().string() << "\n";
 }
 
 void Render(const RenderOptions& options) {
-  auto scenario = SessionScenario(kCommand, options.session);
+  auto scenario = SessionScenario(kRender, options.session);
   const fs::path output = options.output.empty() ? fs::path() : fs::absolute(options.output);
   const fs::path folder = output.empty() ? fs::current_path() : output.parent_path();
   if (!output.empty()) CheckOutputFile(output);
@@ -171,7 +171,7 @@ void Render(const RenderOptions& options) {
   try {
     session.SetUp(scenario);
   } catch (const sim::FileFormatError& e) {
-    Fail(kCommand, e.what());
+    Fail(kRender, e.what());
   }
   CheckTimes(options);
   Open(session, scenario.file);
@@ -185,7 +185,7 @@ void Render(const RenderOptions& options) {
   const auto reports = session.Services().log->Lines();
   for (const auto& report : reports) std::cerr << "velkor render: reported: " << report << "\n";
   if (failures || !reports.empty())
-    Fail(kCommand,
+    Fail(kRender,
          std::to_string(failures + static_cast<int>(reports.size())) +
              " problem(s) while rendering; the charts may be incomplete",
          1);
