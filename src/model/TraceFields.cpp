@@ -52,9 +52,13 @@ Overloaded(F...) -> Overloaded<F...>;
 
 }  // namespace
 
-std::span<const TraceField> TraceFieldsInLayoutOrder() { return kLayoutOrder; }
+std::span<const TraceField> TraceFieldsInLayoutOrder() {
+  return kLayoutOrder;
+}
 
-std::span<const TraceField> TraceFieldsInWrittenOrder() { return kWrittenOrder; }
+std::span<const TraceField> TraceFieldsInWrittenOrder() {
+  return kWrittenOrder;
+}
 
 const TraceField* FindTraceField(std::string_view name) {
   // The names differ from each other, so the order of comparison cannot

@@ -9,9 +9,13 @@ namespace {
 thread_local Services tServices;
 }
 
-Services& OsServices() { return tServices; }
+Services& OsServices() {
+  return tServices;
+}
 
-void InstallOsServices(Services services) { tServices = std::move(services); }
+void InstallOsServices(Services services) {
+  tServices = std::move(services);
+}
 
 ObjectPtr CreateObject(std::string_view progId) {
   auto& factory = OsServices().objects;

@@ -89,7 +89,7 @@ std::vector<std::string> ChartsToDraw(ScenarioSession& session, const RenderOpti
   if (options.chart.empty()) {
     if (!options.output.empty() && charts.size() > 1)
       Fail(kRender, options.book + " holds " + std::to_string(charts.size()) +
-                         " trends; name one with --chart to write it to " + options.output);
+                        " trends; name one with --chart to write it to " + options.output);
     return charts;
   }
   for (const auto& chart : charts)
@@ -122,7 +122,7 @@ void CheckOutputFile(const fs::path& file) {
   std::error_code ec;
   if (!fs::is_directory(file.parent_path(), ec))
     Fail(kRender, "cannot write " + file.string() + ": the folder " + file.parent_path().string() +
-                       " does not exist");
+                      " does not exist");
   const auto status = fs::symlink_status(file, ec);
   if (fs::exists(status) && !fs::is_regular_file(status))
     Fail(kRender, "cannot write " + file.string() + ": it is not a regular file");

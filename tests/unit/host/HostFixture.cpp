@@ -14,14 +14,20 @@ void RecordingControl::SetSite(std::shared_ptr<host::ControlSite> s) {
   calls.push_back("SetSite");
 }
 
-void RecordingControl::Initialize() { calls.push_back("Initialize"); }
+void RecordingControl::Initialize() {
+  calls.push_back("Initialize");
+}
 
 const std::vector<std::pair<std::string, Variant>>& RecordingControl::Schema() {
   static const std::vector<std::pair<std::string, Variant>> schema = {
-      {"Text", Variant("")},           {"Flag", Variant(false)},
-      {"Count", Variant(std::int32_t{0})}, {"Small", Variant(std::int16_t{0})},
-      {"Ratio", Variant(0.0)},         {"When", Variant()},
-      {"Start", Variant("")},          {"Title", Variant("Plotvane")},
+      {"Text", Variant("")},
+      {"Flag", Variant(false)},
+      {"Count", Variant(std::int32_t{0})},
+      {"Small", Variant(std::int16_t{0})},
+      {"Ratio", Variant(0.0)},
+      {"When", Variant()},
+      {"Start", Variant("")},
+      {"Title", Variant("Plotvane")},
   };
   return schema;
 }
@@ -48,7 +54,9 @@ void RecordingControl::Resize() {
   if (onResize) onResize(*this);
 }
 
-void RecordingControl::Show() { calls.push_back("Show"); }
+void RecordingControl::Show() {
+  calls.push_back("Show");
+}
 
 void RecordingControl::Terminate() {
   calls.push_back("Terminate");

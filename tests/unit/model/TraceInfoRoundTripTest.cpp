@@ -6,18 +6,37 @@
 #include <string>
 #include <string_view>
 
-#include "unit/model/CapturedLog.h"
 #include "model/TraceFields.h"
 #include "model/TraceInfoXml.h"
 #include "model/Traces.h"
+#include "unit/model/CapturedLog.h"
 
 namespace velkor {
 namespace {
 
 // Pieces that stress the writer's escaping and the reader's text handling.
-constexpr std::array<std::string_view, 22> kPieces = {
-    "a",  "Z",   "0",  " ",  "&",  "<",  ">",      "\"", "'",  "\xC3\xA4", "\xE2\x82\xAC",
-    "\xE6\x97\xA5", "\t", "\n", "\r", "]]>", "\\", "!$", "[Book1]Sheet1!$A$1", "&amp;", "  ", ";"};
+constexpr std::array<std::string_view, 22> kPieces = {"a",
+                                                      "Z",
+                                                      "0",
+                                                      " ",
+                                                      "&",
+                                                      "<",
+                                                      ">",
+                                                      "\"",
+                                                      "'",
+                                                      "\xC3\xA4",
+                                                      "\xE2\x82\xAC",
+                                                      "\xE6\x97\xA5",
+                                                      "\t",
+                                                      "\n",
+                                                      "\r",
+                                                      "]]>",
+                                                      "\\",
+                                                      "!$",
+                                                      "[Book1]Sheet1!$A$1",
+                                                      "&amp;",
+                                                      "  ",
+                                                      ";"};
 
 std::string RandomText(std::mt19937& rng) {
   std::string text;
@@ -51,7 +70,7 @@ std::string ReadBack(const std::string& value) {
 TraceOrder ReadBack(TraceOrder record) {
   for (const auto& field : TraceFieldsInLayoutOrder())
     if (auto* m = std::get_if<std::string TraceOrder::*>(&field.member))
-      record.**m = ReadBack(record.**m);
+      record.** m = ReadBack(record.**m);
   return record;
 }
 
