@@ -5,16 +5,16 @@
 # under Wine. VELKOR_SKIP_SANITIZERS=1 or VELKOR_SKIP_WINDOWS=1 leaves a pass out.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-setup=(--tests)
+setup=(--tests --bench)
 [ "${VELKOR_SKIP_WINDOWS:-0}" = 1 ] || setup+=(--windows)
 bash "$root/scripts/setup.sh" "${setup[@]}"
 
-bash "$root/scripts/build.sh" "$root/build"
+bash "$root/scripts/build.sh" "$root/build" -DVELKOR_BUILD_TESTS=ON -DVELKOR_BUILD_BENCH=ON
 ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)"
 
 if [ "${VELKOR_SKIP_SANITIZERS:-0}" != 1 ]; then
   CC=clang CXX=clang++ bash "$root/scripts/build.sh" "$root/build-asan" \
-    -DVELKOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DVELKOR_BUILD_FUZZ=ON
+    -DVELKOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DVELKOR_BUILD_TESTS=ON -DVELKOR_BUILD_FUZZ=ON
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$root/build-asan" --output-on-failure -j "$(nproc)"
   # Every fuzz target builds and runs a little, so that none breaks unseen;
@@ -23,6 +23,6 @@ if [ "${VELKOR_SKIP_SANITIZERS:-0}" != 1 ]; then
 fi
 
 if [ "${VELKOR_SKIP_WINDOWS:-0}" != 1 ]; then
-  bash "$root/scripts/build-windows.sh" "$root/build-windows"
+  bash "$root/scripts/build-windows.sh" "$root/build-windows" -DVELKOR_BUILD_TESTS=ON
   ctest --test-dir "$root/build-windows" --output-on-failure -j "$(nproc)"
 fi

@@ -22,8 +22,7 @@ std::int32_t Position(const Variant& index) {
 
 std::size_t ItemOffset(const Variant& index, std::size_t count) {
   const std::int32_t position = Position(index);
-  if (position < 1 || static_cast<std::size_t>(position) > count)
-    Raise(err::kInvalidProcedureCall);
+  if (position < 1 || static_cast<std::size_t>(position) > count) Raise(err::kInvalidProcedureCall);
   return static_cast<std::size_t>(position) - 1;
 }
 

@@ -13,6 +13,8 @@ void RequireArgs(std::span<Variant> args, std::size_t count) {
   if (args.size() != count) Raise(err::kWrongArgCount);
 }
 
-[[noreturn]] void RaiseNotSupported() { Raise(err::kNoSupport); }
+[[noreturn]] void RaiseNotSupported() {
+  Raise(err::kNoSupport);
+}
 
 }  // namespace velkor

@@ -30,7 +30,9 @@ enum class ParseOutcome {
 // Only a complete parse may be serialized back over the text it came from:
 // writing back after any other outcome would drop the trace descriptions the
 // parse did not reach.
-inline bool MayWriteBack(ParseOutcome outcome) { return outcome == ParseOutcome::Complete; }
+inline bool MayWriteBack(ParseOutcome outcome) {
+  return outcome == ParseOutcome::Complete;
+}
 
 // Parses `xml` into gTraces, replacing its previous content. A missing node
 // (the first child of an empty element, the root of a text that did not

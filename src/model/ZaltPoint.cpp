@@ -5,11 +5,17 @@
 
 namespace velkor {
 
-void ZaltPoint::SetName(const Variant& value) { name_ = CStr(value); }
+void ZaltPoint::SetName(const Variant& value) {
+  name_ = CStr(value);
+}
 
-void ZaltPoint::SetServerName(const Variant& value) { serverName_ = CStr(value); }
+void ZaltPoint::SetServerName(const Variant& value) {
+  serverName_ = CStr(value);
+}
 
-void ZaltPoint::SetTagName(const Variant& value) { tagName_ = CStr(value); }
+void ZaltPoint::SetTagName(const Variant& value) {
+  tagName_ = CStr(value);
+}
 
 Variant ZaltPoint::Invoke(std::string_view member, InvokeKind kind, std::span<Variant> args) {
   if (IsMember(member, "Name"))

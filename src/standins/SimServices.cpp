@@ -62,6 +62,11 @@ std::shared_ptr<os::LogSink> LogSinkFor(const SimServices& sim, const SimOptions
 std::filesystem::path SimDataDir() {
   const char* fromEnvironment = std::getenv("VELKOR_DATA_DIR");
   if (fromEnvironment && *fromEnvironment) return fromEnvironment;
+  if (const auto folder = ExecutableFolder()) {
+    std::error_code ec;
+    const auto installed = *folder / ".." / "share" / "velkor";
+    if (std::filesystem::is_directory(installed, ec)) return installed.lexically_normal();
+  }
   return VELKOR_DATA_DIR;
 }
 

@@ -49,8 +49,10 @@ struct SimServices {
 };
 
 // The folder of the shipped data: the environment variable VELKOR_DATA_DIR
-// when it is set and not empty, else the source tree's data folder the build
-// was configured with.
+// when it is set and not empty; else share/velkor beside the executable's
+// folder (an installed velkor: PREFIX/bin/velkor, PREFIX/share/velkor) when
+// it exists; else the source tree's data folder the build was configured
+// with.
 std::filesystem::path SimDataDir();
 
 // Installs fresh stand-ins for the calling thread, replacing whatever it had,

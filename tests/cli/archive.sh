@@ -70,4 +70,57 @@ expect_one_line_error badheader nofile nodb notag badtime reversed junk nosub
 expect_in badheader err "unknown column 'when'"
 expect_in notag err "no tag 'nosuch'"
 
+# A failed import leaves no database behind.
+for name in badheader nofile; do
+  [ -e "$tmp/other.db" ] && fail "$name: created $tmp/other.db"
+done
+
+# Standard input, and the ISO 8601 forms other programs export: any
+# fraction, a blank for the T, and zones converted to local time (TZ).
+printf 'server,tag,time,value\nsrv9,iso,2026-12-07 05:00:00.5,1\nsrv9,iso,2026-12-07T05:01:00Z,2\nsrv9,iso,2026-12-07T07:02:00+01:00,3\nsrv9,iso,2026-12-07 05:03:00.123456 -0100,4\n' >"$tmp/iso.csv"
+TZ=UTC0 "$velkor" archive import - --db "$tmp/iso.db" <"$tmp/iso.csv" >"$tmp/stdin.out" 2>"$tmp/stdin.err"
+echo $? >"$tmp/stdin.rc"
+expect_rc stdin 0
+expect_in stdin out "4 value(s) of 1 point(s) imported"
+run iso archive values srv9 iso "2026-12-07" "2026-12-08" --db "$tmp/iso.db"
+for line in "2026-12-07T05:00:00.500 +1 " "2026-12-07T05:01:00 +2 " "2026-12-07T06:02:00 +3 " \
+  "2026-12-07T06:03:00.123 +4 "; do
+  grep -qE "^$line" "$tmp/iso.out" || fail "iso: no '$line' in $(cat "$tmp/iso.out")"
+done
+
+# What is not a CSV text file is named for what it is, in one line, without
+# its raw bytes, and creates no database.
+printf '\xff\xfes\x00e\x00r\x00v\x00e\x00r\x00\n\x00' >"$tmp/utf16.csv"
+printf 'server;tag;time;value\nsrv9;flow;2026-12-07 05:00;1,5\n' >"$tmp/semicolon.csv"
+printf '\x7fELF\x02\x01\x01\x00\x00\x00\xff\xfe\n' >"$tmp/binary.csv"
+head -c 2000000 /dev/zero | tr '\0' a >"$tmp/oneline.csv"
+mkfifo "$tmp/fifo.csv"
+run utf16 archive import "$tmp/utf16.csv" --db "$tmp/new.db"
+run semicolon archive import "$tmp/semicolon.csv" --db "$tmp/new.db"
+run binary archive import "$tmp/binary.csv" --db "$tmp/new.db"
+run oneline archive import "$tmp/oneline.csv" --db "$tmp/new.db"
+run zero archive import /dev/zero --db "$tmp/new.db"
+run fifo archive import "$tmp/fifo.csv" --db "$tmp/new.db"
+expect_one_line_error utf16 semicolon binary oneline zero fifo
+expect_in utf16 err "UTF-16, which is not supported; save it as UTF-8"
+expect_in semicolon err "separated by ';'"
+expect_in binary err "NUL bytes"
+expect_in oneline err "line 1 is longer than 1048576 bytes"
+expect_in zero err "/dev/zero is not a regular file"
+expect_in fifo err "is not a regular file"
+for name in utf16 semicolon binary oneline zero fifo; do
+  expect_rc "$name" 2
+  LC_ALL=C grep -q '[^[:print:][:space:]]' "$tmp/$name.err" && fail "$name: raw bytes in the message"
+done
+[ -e "$tmp/new.db" ] && fail "a failed import created $tmp/new.db"
+
+# Names with control characters or bytes that are not UTF-8 are refused by
+# row, shown escaped.
+printf 'server,tag,time,value\nsrv9,flow\r,2026-12-07T05:00:00,1\nsrv9,fl\xe9,2026-12-07T05:00:00,1\nsrv9,flow,2026-12-07T05:00:00,\x01\n' >"$tmp/names.csv"
+run names archive import "$tmp/names.csv" --db "$tmp/names.db"
+expect_rc names 1
+expect_in names err "line 2 skipped: the tag 'flow\x0D' holds a control character (U+000D)"
+expect_in names err "line 3 skipped: the tag 'fl\xE9' is not valid UTF-8"
+expect_in names err "line 4 skipped: value '\x01' is not a number"
+
 finish archive

@@ -27,6 +27,7 @@ require python3
 python3 - "$tmp/json.out" <<'PY' || fail "json: unexpected document: $(cat "$tmp/json.out")"
 import json, sys
 doc = json.load(open(sys.argv[1]))
+assert doc["format"] == 1, doc.get("format")
 control = doc["controls"][0]
 assert len(control["properties"]) == 19
 assert {"key", "type", "value", "stored", "default"} <= set(control["properties"][0])
@@ -49,6 +50,15 @@ expect_in broken out "TrendName names 'ZaltTrend1_Sheet1'"
 expect_in broken out "ExcelDcName names 'ZaltExcelData1_Sheet1'"
 expect_in broken out "not well-formed XML"
 expect_in broken err "3 problem(s)"
+run broken-json inspect "$tmp/broken.json" --json
+python3 - "$tmp/broken-json.out" <<'PY' || fail "broken --json: problems without codes"
+import json, sys
+problems = json.load(open(sys.argv[1]))["controls"][0]["problems"]
+found = {(p["code"], p["key"]) for p in problems}
+assert found == {("missing-object", "TrendName"), ("missing-object", "ExcelDcName"),
+                 ("trace-info-not-xml", "TraceInfoXML")}, found
+assert all(p["message"] for p in problems)
+PY
 
 # Files that are no workbook: one line, exit 2.
 printf '{"format": "velkor-workbook", "version": 1, "sheets": 5}' >"$tmp/bad.json"

@@ -25,22 +25,32 @@ expect_help "archive import" csv --db
 expect_help "archive points" --db --now
 expect_help "archive values" server tag from to --db --now
 
-# expect_error ARGS...: one line on stderr, nothing on stdout, non-zero exit.
+# expect_error PREFIX ARGS...: a usage error is one line on stderr that
+# starts with PREFIX ("velkor COMMAND: "), nothing on stdout, exit code 2.
 expect_error() {
-  local err rc
+  local prefix=$1 err rc
+  shift
   err=$("$velkor" "$@" 2>&1 >/dev/null)
   rc=$?
-  [ "$rc" != 0 ] || fail "'$*': exit code 0"
+  [ "$rc" = 2 ] || fail "'$*': exit code $rc, expected 2"
   [ "$(printf '%s\n' "$err" | wc -l)" = 1 ] || fail "'$*': not one line: $err"
+  [[ $err == "$prefix"* ]] || fail "'$*': does not start with '$prefix': $err"
 }
 
-expect_error
-expect_error bogus
-expect_error archive
-expect_error archive bogus
-expect_error demo --no-such-option
-expect_error render
-expect_error archive values srv1 ramp "*-1h"
-"$velkor" bogus 2>&1 | grep -qF "unknown command 'bogus'" || fail "bogus is not named"
+expect_error "velkor: "
+expect_error "velkor: unknown command 'bogus'" bogus
+expect_error "velkor archive: " archive
+expect_error "velkor: unknown archive command 'bogus'" archive bogus
+expect_error "velkor demo: " demo --no-such-option
+expect_error "velkor render: " render
+expect_error "velkor archive values: " archive values srv1 ramp "*-1h"
+expect_error "velkor archive import: " archive import x.csv
+expect_error "velkor inspect: " inspect a.json b.json
+expect_error "velkor strings: " strings --lang
+expect_error "velkor run: " run
+
+run version --version
+expect_rc version 0
+grep -qE '^velkor [0-9]+\.[0-9]+\.[0-9]+$' "$tmp/version.out" || fail "--version: $(cat "$tmp/version.out")"
 
 finish help

@@ -25,6 +25,19 @@ expect_in ranged out "ranged.svg"
 [ -s "$tmp/ranged.svg" ] || fail "ranged: no file"
 cmp -s "$tmp/ranged.svg" "$tmp/work/ZaltTrend1_Sheet1.svg" && fail "ranged: same drawing as the saved range"
 
+# An archive without the trend's tags still draws, and says why the traces
+# are empty; a reversed range is refused.
+printf 'server,tag,time,value\nsrv9,flow,2026-12-07T05:00:00,1\n' >"$tmp/other.csv"
+"$velkor" archive import "$tmp/other.csv" --db "$tmp/other.db" >/dev/null || fail "import failed"
+run othertags render "$book" -o "$tmp/othertags.svg" --db "$tmp/other.db" "${now[@]}"
+expect_rc othertags 0
+expect_in othertags err "randomwalk' has no values in the time range (is its tag in the archive?)"
+expect_in othertags err "velkor render: warning: ZaltTrend1_Sheet1: trace "
+[ -s "$tmp/othertags.svg" ] || fail "othertags: no file"
+run reversed render "$book" --from "*" --to "*-2h" "${now[@]}"
+expect_rc reversed 2
+expect_in reversed err "velkor render: --from * lies after --to *-2h"
+
 # Errors: one line, non-zero exit.
 run nochart render "$book" --chart NoSuchChart "${now[@]}"
 run badtime render "$book" --from "soon" "${now[@]}"

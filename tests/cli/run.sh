@@ -27,26 +27,36 @@ expect_in failed out "step 3: expect activeSheet ok"
 
 run_scenario bad-field '{"steps": [{"tick": 1}, {"call": "NoDot", "args": []}]}'
 expect_rc bad-field 2
-expect_in bad-field out "step 2, field call"
+expect_in bad-field err "step 2, field call"
 
 run_scenario bad-verb '{"steps": [{"dance": true}]}'
 expect_rc bad-verb 2
-expect_in bad-verb out "step 1, field dance"
+expect_in bad-verb err "step 1, field dance"
 
 run_scenario bad-value '{"steps": [{"edit": "Sheet1!A1", "value": {"long": "five"}}]}'
 expect_rc bad-value 2
-expect_in bad-value out "step 1, field value/long"
+expect_in bad-value err "step 1, field value/long"
 
 run_scenario huge-count '{"steps": [{"fault": "Application.Run", "error": 1004, "count": 1e12}]}'
 expect_rc huge-count 2
-expect_in huge-count out "step 1, field count"
+expect_in huge-count err "step 1, field count"
 
 run_scenario not-json '{"steps": ['
 expect_rc not-json 2
+expect_in not-json err "malformed scenario at line 2, column 1: not JSON"
 
 run_scenario bad-sheet '{"workbooks": [{"name": "B", "sheets": [{"name": "a[b]"}]}], "steps": []}'
 expect_rc bad-sheet 2
-expect_in bad-sheet out "workbooks/0/sheets/0"
+expect_in bad-sheet err "workbooks/0/sheets/0"
+
+# Malformed scenarios are one line each on stderr, named by the command,
+# and nothing on stdout says otherwise.
+expect_one_line_error bad-field bad-verb bad-value huge-count not-json bad-sheet
+for name in bad-field not-json; do
+  expect_in "$name" err "velkor run: $tmp/$name.json: malformed scenario at "
+  grep -q malformed "$tmp/$name.out" && fail "$name: the error is on stdout"
+done
+
 
 # Files are written inside the output folder only.
 run_scenario escape '{"steps": [{"save": "Book1", "to": "../outside.json"}]}'
@@ -81,7 +91,21 @@ run_scenario deep "{\"steps\": [{\"call\": \"A.B\", \"args\": $(printf '[%.0s' $
 expect_rc deep 2
 expect_in deep out "nested deeper than 64 levels"
 
-"$velkor" run "$tmp/missing.json" >/dev/null 2>&1
-[ $? = 2 ] || fail "missing file: exit code is not 2"
+run missing run "$tmp/missing.json"
+expect_rc missing 2
+expect_in missing err "velkor run: $tmp/missing.json: cannot read it: No such file or directory"
+
+# Without --out, a run that writes nothing leaves no temporary folder behind;
+# one that writes keeps it and names it.
+mkdir -p "$tmp/tmpdir"
+TMPDIR="$tmp/tmpdir" run temp-missing run "$tmp/missing.json"
+TMPDIR="$tmp/tmpdir" run temp-held run "$tmp/held.json"
+[ -z "$(ls -A "$tmp/tmpdir")" ] || fail "temporary folders left: $(ls "$tmp/tmpdir")"
+grep -q "output folder" "$tmp/temp-held.out" && fail "temp-held: names a folder it removed"
+printf '%s\n' '{"steps": [{"save": "Book1", "to": "kept.json"}]}' >"$tmp/saves.json"
+TMPDIR="$tmp/tmpdir" run temp-saves run "$tmp/saves.json"
+expect_rc temp-saves 0
+expect_in temp-saves out "output folder: $tmp/tmpdir/velkor-run-"
+ls "$tmp"/tmpdir/velkor-run-*/kept.json >/dev/null 2>&1 || fail "temp-saves: the saved file is gone"
 
 finish run.sh

@@ -47,4 +47,11 @@ OsPaths OsPathsUnder(const fs::path& root) {
   return paths;
 }
 
+std::optional<std::filesystem::path> ExecutableFolder() {
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec || exe.empty()) return std::nullopt;
+  return exe.parent_path();
+}
+
 }  // namespace velkor::sim

@@ -19,6 +19,10 @@ struct OsPaths {
 // The value of an environment variable when it holds an absolute path.
 std::optional<std::filesystem::path> AbsolutePathFromEnvironment(const char* variable);
 
+// The folder of the running executable (from /proc/self/exe); nullopt when
+// it cannot be found.
+std::optional<std::filesystem::path> ExecutableFolder();
+
 // An XDG base folder: $<variable> when absolute, else $HOME/<fallbackUnderHome>;
 // nullopt without either.
 std::optional<std::filesystem::path> XdgHome(const char* variable,

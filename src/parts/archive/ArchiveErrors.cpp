@@ -36,6 +36,15 @@ void RaiseFromSqlite(std::string_view database, const sqlite::Error& error) {
   throw VbError(err::kPathFileAccess, Named(database) + ": " + error.what());
 }
 
+void RaiseInterruptedWrite(std::string_view database, std::string_view why) {
+  const std::string name(database);
+  throw VbError(err::kPathFileAccess, Named(database) + " holds a write that was cut off (" + name +
+                                          "-journal) and needs write access to roll it back (" +
+                                          std::string(why) + "); run 'velkor archive points --db " +
+                                          name +
+                                          "' as a user who may write to the file and its folder");
+}
+
 void RaiseBadArgument(std::string_view database, std::string_view what) {
   throw VbError(err::kInvalidProcedureCall, Named(database) + ": " + std::string(what));
 }

@@ -19,6 +19,9 @@ inline constexpr std::int32_t kInvalidFileFormat = 321;
 // A failure of SQLite: Invalid file format (321) for a damaged file, Path/File
 // access error (75) for anything else (cannot open, read-only, disk full).
 [[noreturn]] void RaiseFromSqlite(std::string_view database, const sqlite::Error& error);
+// Path/File access error (75): a crashed write left a journal that this
+// process cannot roll back (no write access); says what to run.
+[[noreturn]] void RaiseInterruptedWrite(std::string_view database, std::string_view why);
 // Invalid procedure call (5): the caller passed something the archive refuses.
 [[noreturn]] void RaiseBadArgument(std::string_view database, std::string_view what);
 

@@ -26,6 +26,39 @@ bool IsMissing(const std::string& name) {
   return name != kMemory && !std::filesystem::exists(name, ec);
 }
 
+// A connection that crashed mid-write leaves a "hot" journal, which only a
+// connection that may write can roll back; read-only ones then fail every
+// read. The roll-back restores the archive as it was before that write.
+bool IsInterruptedWrite(const sqlite::Error& e) {
+  return e.extended() == SQLITE_READONLY_ROLLBACK;
+}
+
+void RollBackInterruptedWrite(const std::string& name) {
+  try {
+    sqlite::Database db(name, SQLITE_OPEN_READWRITE);
+    db.Execute("SELECT count(*) FROM sqlite_master");
+  } catch (const sqlite::Error& e) {
+    archive_error::RaiseInterruptedWrite(name, e.what());
+  }
+}
+
+sqlite::Database OpenConnection(const std::string& name, ArchiveAccess access) {
+  sqlite::Database db(name, OpenFlags(access));
+  db.Execute("PRAGMA foreign_keys = ON");
+  EnsureArchiveSchema(db, name, access == ArchiveAccess::Write);
+  return db;
+}
+
+sqlite::Database OpenRecovering(const std::string& name, ArchiveAccess access) {
+  try {
+    return OpenConnection(name, access);
+  } catch (const sqlite::Error& e) {
+    if (access != ArchiveAccess::Read || !IsInterruptedWrite(e)) throw;
+  }
+  RollBackInterruptedWrite(name);
+  return OpenConnection(name, access);
+}
+
 }  // namespace
 
 ArchiveStore::Impl::Impl(std::string name, sqlite::Database database)
@@ -55,9 +88,7 @@ ArchiveStore ArchiveStore::Open(const std::filesystem::path& file, ArchiveAccess
   const std::string name = file.string();
   if (access == ArchiveAccess::Read && IsMissing(name)) archive_error::RaiseNotFound(name);
   return archive_error::Guarded(name, [&] {
-    sqlite::Database db(name, OpenFlags(access));
-    db.Execute("PRAGMA foreign_keys = ON");
-    EnsureArchiveSchema(db, name, access == ArchiveAccess::Write);
+    sqlite::Database db = OpenRecovering(name, access);
     std::unique_ptr<Impl> impl;
     try {
       impl = std::make_unique<Impl>(name, std::move(db));

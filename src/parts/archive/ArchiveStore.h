@@ -17,8 +17,16 @@
 
 namespace velkor::sim {
 
+// The samples of one point, named by server and tag.
+struct NamedSamples {
+  std::string server;
+  std::string tag;
+  std::vector<Sample> samples;
+};
+
 enum class ArchiveAccess {
-  Read,   // the file must exist and hold an archive
+  Read,   // the file must exist and hold an archive; a write cut off by a
+          // crash (its journal left behind) is rolled back first
   Write,  // a missing file is created with an empty archive
 };
 
@@ -35,7 +43,8 @@ class ArchiveStore {
   const std::string& Name() const;
 
   // The server of that name, added when absent. An empty name raises
-  // Invalid procedure call (5).
+  // Invalid procedure call (5), and so does a name with a control character
+  // or bytes that are not UTF-8.
   ServerId AddServer(std::string_view name);
   // The point for `tag` on `server`, added with `details` when absent (an
   // existing point keeps its details). Raises 5 for an unknown server or an
@@ -45,6 +54,9 @@ class ArchiveStore {
   // point already has replaces the old one. Raises 5 for an unknown point or
   // a time that is no date in the years 100..9999.
   void AppendValues(PointId point, std::span<const Sample> samples);
+  // Adds the points that are missing and the samples of every point in one
+  // transaction: all or none, so that no point is left without its values.
+  void AppendBatch(std::span<const NamedSamples> batch);
 
   // Every point, ordered by server and tag.
   std::vector<PointRow> ListPoints() const;

@@ -40,11 +40,19 @@ void CheckTimes(std::string_view database, std::span<const Sample> samples) {
   }
 }
 
+void CheckName(std::string_view database, const char* what, std::string_view name) {
+  if (NameKey(name).empty())
+    archive_error::RaiseBadArgument(database, std::string("a ") + what + " needs a name");
+  const std::string fault = NameFault(name);
+  if (!fault.empty())
+    archive_error::RaiseBadArgument(database, std::string("the ") + what + " name " + fault);
+}
+
 }  // namespace
 
 ServerId ArchiveStore::AddServer(std::string_view name) {
+  CheckName(impl_->name, "server", name);
   const std::string key = NameKey(name);
-  if (key.empty()) archive_error::RaiseBadArgument(impl_->name, "a server needs a name");
   return archive_error::Guarded(impl_->name, [&] {
     sqlite::Running find(impl_->findServer);
     find->Bind(1, key);
@@ -56,8 +64,8 @@ ServerId ArchiveStore::AddServer(std::string_view name) {
 }
 
 PointId ArchiveStore::AddPoint(ServerId server, std::string_view tag, const PointDetails& details) {
+  CheckName(impl_->name, "tag", tag);
   const std::string key = NameKey(tag);
-  if (key.empty()) archive_error::RaiseBadArgument(impl_->name, "a point needs a tag");
   return archive_error::Guarded(impl_->name, [&] {
     if (!Exists(impl_->serverExists, server)) {
       archive_error::RaiseBadArgument(impl_->name, "no server with id " + std::to_string(server));
@@ -82,6 +90,16 @@ void ArchiveStore::AppendValues(PointId point, std::span<const Sample> samples) 
     }
     sqlite::Transaction transaction(impl_->db);
     impl_->writer.Write(point, samples);
+    transaction.Commit();
+  });
+}
+
+void ArchiveStore::AppendBatch(std::span<const NamedSamples> batch) {
+  for (const auto& point : batch) CheckTimes(impl_->name, point.samples);
+  archive_error::Guarded(impl_->name, [&] {
+    sqlite::Transaction transaction(impl_->db);
+    for (const auto& point : batch)
+      impl_->writer.Write(AddPoint(AddServer(point.server), point.tag), point.samples);
     transaction.Commit();
   });
 }

@@ -19,6 +19,8 @@ class Error : public std::runtime_error {
   Error(int code, const std::string& message) : std::runtime_error(message), code_(code) {}
   // The primary result code (SQLITE_NOTADB, SQLITE_CANTOPEN, ...).
   int code() const { return code_ & 0xFF; }
+  // The extended result code (SQLITE_READONLY_ROLLBACK, ...).
+  int extended() const { return code_; }
 
  private:
   int code_;

@@ -6,8 +6,10 @@
 #include <cmath>
 #include <limits>
 
+#include "parts/archive/ArchiveNames.h"
 #include "parts/csv/CsvLine.h"
-#include "parts/time/IsoDate.h"
+#include "parts/csv/CsvText.h"
+#include "parts/csv/IsoTimestamp.h"
 #include "parts/time/TimeText.h"
 #include "platform/DateRange.h"
 
@@ -52,13 +54,19 @@ std::optional<DateValue> TryTimeText(std::string_view text, DateValue now) {
 }
 
 std::string Quoted(std::string_view text) {
-  return "'" + std::string(text) + "'";
+  return ShownText(text);
+}
+
+std::string NameProblem(const char* what, const std::string& name) {
+  if (name.empty()) return std::string("the ") + what + " is empty";
+  const std::string fault = NameFault(name);
+  return fault.empty() ? fault : std::string("the ") + what + " " + Quoted(name) + " " + fault;
 }
 
 }  // namespace
 
 std::optional<DateValue> ParseAbsoluteTime(std::string_view text) {
-  if (auto iso = ParseIsoDate(text)) return iso;
+  if (auto iso = ParseIsoTimestamp(text)) return iso;
   // A text that names the same date from two different "now"s does not
   // depend on now.
   const auto first = TryTimeText(text, DateValue{45000.5});
@@ -93,8 +101,8 @@ std::variant<ArchiveRow, std::string> ReadArchiveRow(const std::vector<std::stri
   ArchiveRow row{std::string(TrimBlanks(fields[columns.server])),
                  std::string(TrimBlanks(fields[columns.tag])),
                  {}};
-  if (row.server.empty()) return std::string("the server is empty");
-  if (row.tag.empty()) return std::string("the tag is empty");
+  for (const auto& [what, name] : {std::pair{"server", &row.server}, std::pair{"tag", &row.tag}})
+    if (auto problem = NameProblem(what, *name); !problem.empty()) return problem;
   const std::string_view time = TrimBlanks(fields[columns.time]);
   const auto date = ParseAbsoluteTime(time);
   if (!date || !IsDateInRange(date->serial))

@@ -42,9 +42,9 @@ ArchiveColumns ReadArchiveHeader(const std::vector<std::string>& fields);
 std::variant<ArchiveRow, std::string> ReadArchiveRow(const std::vector<std::string>& fields,
                                                      const ArchiveColumns& columns);
 
-// A point in time as an import file may give it: an absolute time text
-// (docs/time-syntax.md). Texts that count from now ("*-1h", "t", "-2d") are
-// refused: the file would mean something else on each import.
+// A point in time as an import file may give it: an ISO 8601 timestamp
+// (IsoTimestamp.h) or an absolute time text (docs/time-syntax.md). Texts that count from now
+// ("*-1h", "t", "-2d") are refused: the file would mean something else on each import.
 std::optional<DateValue> ParseAbsoluteTime(std::string_view text);
 
 }  // namespace velkor::sim::csv

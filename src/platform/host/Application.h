@@ -47,9 +47,9 @@ class Application : public Object {
 
   // Application events. A sink is connected while it holds the Connection
   // that Connect returned.
-  Event<WorksheetPtr, RangePtr> SheetChange;  // Sh, Target
-  Event<WorksheetPtr> SheetCalculate;         // Sh
-  Event<WorkbookPtr> WorkbookOpen;            // Wb
+  Event<WorksheetPtr, RangePtr> SheetChange;      // Sh, Target
+  Event<WorksheetPtr> SheetCalculate;             // Sh
+  Event<WorkbookPtr> WorkbookOpen;                // Wb
   Event<WorkbookPtr, bool&> WorkbookBeforeClose;  // Wb, Cancel
 };
 

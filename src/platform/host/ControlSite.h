@@ -20,8 +20,8 @@ class ControlSite {
   virtual ~ControlSite() = default;
 
   virtual bool AmbientUserMode() const = 0;
-  virtual std::string ExtenderName() const = 0;  // the OLE object's name
-  virtual ObjectPtr Parent() const = 0;          // the workbook in the spreadsheet host
+  virtual std::string ExtenderName() const = 0;             // the OLE object's name
+  virtual ObjectPtr Parent() const = 0;                     // the workbook in the spreadsheet host
   virtual void PropertyChanged(std::string_view name) = 0;  // marks the control dirty
   virtual std::int32_t WindowHandle() const = 0;            // the control's own window value
   // A timer child control; its ticks come from the container's clock.

@@ -9,12 +9,15 @@ namespace velkor::host {
 Variant OLEObject::Invoke(std::string_view member, InvokeKind kind, std::span<Variant> args) {
   using late::Property;
   const late::Member members[] = {
-      Property("Name", [this] { return Name(); }, [this](const Variant& v) { SetName(CStr(v)); }),
+      Property(
+          "Name", [this] { return Name(); }, [this](const Variant& v) { SetName(CStr(v)); }),
       late::Getter("progID", [this] { return ProgID(); }),
       late::Getter("Object", [this] { return Object(); }),
       late::Action("Delete", [this] { Delete(); }),
-      Property("Top", [this] { return Top(); }, [this](const Variant& v) { SetTop(CDbl(v)); }),
-      Property("Left", [this] { return Left(); }, [this](const Variant& v) { SetLeft(CDbl(v)); }),
+      Property(
+          "Top", [this] { return Top(); }, [this](const Variant& v) { SetTop(CDbl(v)); }),
+      Property(
+          "Left", [this] { return Left(); }, [this](const Variant& v) { SetLeft(CDbl(v)); }),
       Property(
           "Width", [this] { return Width(); }, [this](const Variant& v) { SetWidth(CDbl(v)); }),
       Property(

@@ -25,8 +25,11 @@ namespace {
 using sim::Json;
 using sim::inspect::ControlInspection;
 
-constexpr const char* kCommand = "inspect";
+constexpr const char* kInspect = "inspect";
 constexpr std::int32_t kShownChars = 60;
+// The version of the --json document: raised when a field changes meaning or
+// goes away (added fields keep it).
+constexpr int kJsonFormat = 1;
 
 std::string Abbreviated(const std::string& text) {
   if (vb::Len(text) <= kShownChars) return text;
@@ -61,7 +64,7 @@ void PrintControl(const ControlInspection& control) {
   std::cout << "  trace records: " << control.traces.rows.size() << "\n";
   if (!control.traces.rows.empty()) PrintTable(std::cout, TraceRows(control.traces), "    ");
   std::cout << "  problems: " << (control.problems.empty() ? "none" : "") << "\n";
-  for (const auto& problem : control.problems) std::cout << "    - " << problem << "\n";
+  for (const auto& problem : control.problems) std::cout << "    - " << problem.message << "\n";
 }
 
 const char* OutcomeName(ParseOutcome outcome) {
@@ -84,6 +87,12 @@ Json Encoded(const Variant& value) {
   }
 }
 
+Json ProblemJson(const sim::inspect::Problem& problem) {
+  Json out{{"code", problem.code}, {"key", problem.key}, {"message", problem.message}};
+  if (problem.trace) out["trace"] = problem.trace;
+  return out;
+}
+
 Json ControlJson(const ControlInspection& control) {
   Json properties = Json::array();
   for (const auto& p : control.properties)
@@ -94,6 +103,8 @@ Json ControlJson(const ControlInspection& control) {
                           {"default", p.isDefault}});
   Json unknown = Json::object();
   for (const auto& [key, value] : control.unknownKeys) unknown[key] = Encoded(value);
+  Json problems = Json::array();
+  for (const auto& problem : control.problems) problems.push_back(ProblemJson(problem));
   Json records = Json::array();
   for (const auto& row : control.traces.rows) {
     Json record = Json::object();
@@ -106,7 +117,7 @@ Json ControlJson(const ControlInspection& control) {
           {"unknownKeys", unknown},
           {"traceInfo", OutcomeName(control.traces.outcome)},
           {"traces", records},
-          {"problems", control.problems}};
+          {"problems", problems}};
 }
 
 std::size_t CountProblems(const std::vector<ControlInspection>& controls) {
@@ -116,12 +127,12 @@ std::size_t CountProblems(const std::vector<ControlInspection>& controls) {
 }
 
 void Inspect(const std::string& file, bool asJson) {
-  const std::string text = ReadInputFile(kCommand, file);
+  const std::string text = ReadInputFile(kInspect, file);
   sim::WorkbookData book;
   try {
     book = sim::ReadWorkbookJson(text);
   } catch (const sim::FileFormatError& e) {
-    Fail(kCommand, file + " is no workbook file (at " + e.place() + ": " + e.what() + ")");
+    Fail(kInspect, file + " is no workbook file (at " + e.place() + ": " + e.what() + ")");
   }
   sim::SimOptions options;
   options.languageLibraries = false;
@@ -129,7 +140,7 @@ void Inspect(const std::string& file, bool asJson) {
   const auto services = sim::InstallSimServices(options);
   const auto controls = sim::inspect::InspectWorkbook(book, *services.log);
   if (asJson) {
-    Json out{{"file", file}, {"controls", Json::array()}};
+    Json out{{"format", kJsonFormat}, {"file", file}, {"controls", Json::array()}};
     for (const auto& control : controls) out["controls"].push_back(ControlJson(control));
     // Text that is not UTF-8 shows as U+FFFD rather than ending the output.
     std::cout << out.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
@@ -139,7 +150,7 @@ void Inspect(const std::string& file, bool asJson) {
   }
   std::cout.flush();
   if (const auto problems = CountProblems(controls))
-    Fail(kCommand, std::to_string(problems) + " problem(s) found in " + file, 1);
+    Fail(kInspect, std::to_string(problems) + " problem(s) found in " + file, 1);
 }
 
 }  // namespace

@@ -4,17 +4,20 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
-
+#include <cmath>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "control/components/ProgIds.h"
+#include "parts/render/RenderSvg.h"
 #include "platform/VbError.h"
 #include "platform/VbString.h"
 #include "standins/SimServices.h"
 #include "standins/VirtualNow.h"
+#include "standins/components/ChartView.h"
 #include "standins/host/FileFormatError.h"
 #include "tools/cli/CliFiles.h"
 #include "tools/cli/Commands.h"
@@ -30,7 +33,7 @@ namespace fs = std::filesystem;
 using sim::Json;
 using sim::scenario::ScenarioSession;
 
-constexpr const char* kCommand = "render";
+constexpr const char* kRender = "render";
 // The control's reconnection timer fires five seconds after opening.
 constexpr int kReconnectMs = 5000;
 
@@ -82,32 +85,73 @@ void Reconnect(ScenarioSession& session, const RenderOptions& options, int& fail
 
 std::vector<std::string> ChartsToDraw(ScenarioSession& session, const RenderOptions& options) {
   const auto charts = NamesOf(session, component::kTrendChartProgId);
-  if (charts.empty()) Fail(kCommand, options.book + " holds no trend chart", 1);
+  if (charts.empty()) Fail(kRender, options.book + " holds no trend chart", 1);
   if (options.chart.empty()) {
     if (!options.output.empty() && charts.size() > 1)
-      Fail(kCommand, options.book + " holds " + std::to_string(charts.size()) +
-                         " trends; name one with --chart to write it to " + options.output);
+      Fail(kRender, options.book + " holds " + std::to_string(charts.size()) +
+                        " trends; name one with --chart to write it to " + options.output);
     return charts;
   }
   for (const auto& chart : charts)
     if (vb::UCase(chart) == vb::UCase(options.chart)) return {chart};
   std::string known;
   for (const auto& chart : charts) known += (known.empty() ? "" : ", ") + chart;
-  Fail(kCommand, "no trend chart named '" + options.chart + "' (the workbook has " + known + ")");
+  Fail(kRender, "no trend chart named '" + options.chart + "' (the workbook has " + known + ")");
 }
 
 void Open(ScenarioSession& session, const fs::path& book) {
   try {
     session.Driver().Open(book.string());
   } catch (...) {
-    Fail(kCommand, CurrentError().description());
+    Fail(kRender, CurrentError().description());
   }
 }
 
 void CheckTimes(const RenderOptions& options) {
   const DateValue now = sim::VirtualNow();
-  if (!options.from.empty()) TimeOption(kCommand, "--from", options.from, now);
-  if (!options.to.empty()) TimeOption(kCommand, "--to", options.to, now);
+  std::optional<DateValue> from, to;
+  if (!options.from.empty()) from = TimeOption(kRender, "--from", options.from, now);
+  if (!options.to.empty()) to = TimeOption(kRender, "--to", options.to, now);
+  if (from && to && from->serial > to->serial)
+    Fail(kRender, "--from " + options.from + " lies after --to " + options.to);
+}
+
+// The SVG file must land in an existing folder, as a file of its own: a
+// device or a folder of that name is not replaced.
+void CheckOutputFile(const fs::path& file) {
+  std::error_code ec;
+  if (!fs::is_directory(file.parent_path(), ec))
+    Fail(kRender, "cannot write " + file.string() + ": the folder " + file.parent_path().string() +
+                      " does not exist");
+  const auto status = fs::symlink_status(file, ec);
+  if (fs::exists(status) && !fs::is_regular_file(status))
+    Fail(kRender, "cannot write " + file.string() + ": it is not a regular file");
+}
+
+// A trace without a value in the picture is most often a tag the archive
+// does not have, or a time range that misses the data.
+void WarnAboutEmptyTraces(const std::string& chart, const sim::TrendPicture& picture) {
+  for (const auto& trace : picture.traces) {
+    const bool drawn = std::any_of(trace.points.begin(), trace.points.end(),
+                                   [](const sim::TracePoint& p) { return std::isfinite(p.value); });
+    if (!drawn)
+      std::cerr << "velkor render: warning: " << chart << ": trace '" << trace.name
+                << "' has no values in the time range (is its tag in the archive?)\n";
+  }
+}
+
+void Draw(ScenarioSession& session, const std::string& chart, const fs::path& file) {
+  std::shared_ptr<sim::ChartView> view;
+  try {
+    view = std::dynamic_pointer_cast<sim::ChartView>(session.Frame(chart)->Object());
+  } catch (...) {
+    Fail(kRender, chart + ": " + CurrentError().description(), 1);
+  }
+  if (!view) Fail(kRender, chart + " is no trend chart", 1);
+  const sim::TrendPicture picture = view->Picture();
+  WarnAboutEmptyTraces(chart, picture);
+  WriteOutputFile(kRender, file, sim::RenderSvg(picture));
+  std::cout << file.lexically_normal().string() << "\n";
 }
 
 // The default file of a chart: its name made a file name. A name from the
@@ -120,29 +164,30 @@ std::string ChartFileName(const std::string& chart) {
 }
 
 void Render(const RenderOptions& options) {
-  auto scenario = SessionScenario(kCommand, options.session);
+  auto scenario = SessionScenario(kRender, options.session);
   const fs::path output = options.output.empty() ? fs::path() : fs::absolute(options.output);
   const fs::path folder = output.empty() ? fs::current_path() : output.parent_path();
+  if (!output.empty()) CheckOutputFile(output);
   scenario.file = fs::absolute(options.book);
   ScenarioSession session(scenario, folder);
   try {
     session.SetUp(scenario);
   } catch (const sim::FileFormatError& e) {
-    Fail(kCommand, e.what());
+    Fail(kRender, e.what());
   }
   CheckTimes(options);
   Open(session, scenario.file);
   int failures = 0;
   Reconnect(session, options, failures);
   for (const auto& chart : ChartsToDraw(session, options)) {
-    const std::string file = output.empty() ? ChartFileName(chart) : output.filename().string();
-    if (Step(session, Json{{"render", chart}, {"svg", file}}, failures))
-      std::cout << (folder / file).lexically_normal().string() << "\n";
+    const fs::path file = output.empty() ? folder / ChartFileName(chart) : output;
+    CheckOutputFile(file);
+    Draw(session, chart, file);
   }
   const auto reports = session.Services().log->Lines();
   for (const auto& report : reports) std::cerr << "velkor render: reported: " << report << "\n";
   if (failures || !reports.empty())
-    Fail(kCommand,
+    Fail(kRender,
          std::to_string(failures + static_cast<int>(reports.size())) +
              " problem(s) while rendering; the charts may be incomplete",
          1);

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <memory>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -46,12 +47,29 @@ fs::path OutputFolder(const std::string& given) {
   return given;
 }
 
+// Each line of the runner's complaints as one of this command's errors.
+void PrintErrors(const std::string& errors) {
+  std::istringstream lines(errors);
+  for (std::string line; std::getline(lines, line);) std::cerr << "velkor run: " << line << "\n";
+}
+
+// A temporary folder nothing was written into is not worth keeping.
+bool RemovedWhenEmpty(const fs::path& folder) {
+  std::error_code ec;
+  return fs::is_empty(folder, ec) && fs::remove(folder, ec);
+}
+
 void Run(const std::vector<std::string>& files, const std::string& out) {
   const fs::path folder = OutputFolder(out);
   int worst = sim::scenario::kAllHeld;
-  for (const auto& file : files)
-    worst = std::max(worst, sim::scenario::RunScenarioFile(file, folder, std::cout));
-  std::cout << "output folder: " << folder.string() << "\n";
+  for (const auto& file : files) {
+    std::ostringstream errors;
+    worst = std::max(worst, sim::scenario::RunScenarioFile(file, folder, std::cout, errors));
+    std::cout.flush();
+    PrintErrors(errors.str());
+  }
+  if (!out.empty() || !RemovedWhenEmpty(folder))
+    std::cout << "output folder: " << folder.string() << "\n";
   std::cout.flush();
   if (worst != sim::scenario::kAllHeld) throw CLI::RuntimeError(worst);
 }
@@ -65,7 +83,7 @@ void RegisterRunCommand(CLI::App& app) {
   command->add_option("scenarios", *files, "Scenario files (JSON)")->required();
   command->add_option("--out", *out,
                       "Folder for the files the scenarios write (default: a fresh "
-                      "temporary folder, named at the end)");
+                      "temporary folder, named at the end, removed when nothing was written)");
   command->callback([files, out] { Run(*files, *out); });
 }
 

@@ -33,4 +33,16 @@ std::optional<std::string> UnknownCommand(const CLI::App& app, int argc, char** 
   return std::nullopt;
 }
 
+std::string CommandNamed(const CLI::App& app, int argc, char** argv) {
+  std::string named;
+  const CLI::App* level = &app;
+  for (int i = 1; i < argc && HasCommands(*level); ++i) {
+    const CLI::App* command = FindCommand(*level, argv[i]);
+    if (!command) break;
+    named += (named.empty() ? "" : " ") + command->get_name();
+    level = command;
+  }
+  return named;
+}
+
 }  // namespace velkor::cli

@@ -82,7 +82,7 @@ void WriteSaved(std::ostream& html, const DemoResult& result) {
     html << "<h3>Persisted properties</h3>\n";
     WriteProperties(html, control);
     for (const auto& problem : control.problems)
-      html << "<p class=\"failed\">" << EscapeHtml(problem) << "</p>\n";
+      html << "<p class=\"failed\">" << EscapeHtml(problem.message) << "</p>\n";
   }
 }
 

@@ -74,8 +74,9 @@ void ReadProperties(const OleObjectData& object, ControlInspection& out) {
                     stored != nullptr, true};
     row.isDefault = !stored || SameValue(*stored, key.readDefault);
     if (!Readable(row.value, key.type))
-      out.problems.push_back(row.key + ": " + ShowValue(row.value) + " cannot be read as " +
-                             std::string(KeyTypeName(key.type)));
+      out.problems.push_back({"wrong-type", row.key,
+                              row.key + ": " + ShowValue(row.value) + " cannot be read as " +
+                                  std::string(KeyTypeName(key.type))});
     out.properties.push_back(std::move(row));
   }
   for (const auto& property : object.properties) {
@@ -84,7 +85,8 @@ void ReadProperties(const OleObjectData& object, ControlInspection& out) {
     if (std::none_of(keys.begin(), keys.end(),
                      [&](const auto& k) { return SameName(k.name, property.first); })) {
       out.unknownKeys.emplace_back(name, value);
-      out.problems.push_back("unknown key " + name + " (the control ignores it)");
+      out.problems.push_back(
+          {"unknown-key", name, "unknown key " + name + " (the control ignores it)"});
     }
   }
 }
@@ -96,11 +98,13 @@ void CheckNamed(const WorkbookData& book, ControlInspection& out, std::string_vi
   const auto found = FindObject(book, name);
   const std::string named = std::string(key) + " names '" + name + "'";
   if (!found) {
-    out.problems.push_back(named + ", but the workbook has no " + std::string(what) +
-                           " of that name");
+    out.problems.push_back(
+        {"missing-object", std::string(key),
+         named + ", but the workbook has no " + std::string(what) + " of that name"});
   } else if (found->object->progId != progId) {
-    out.problems.push_back(named + ", which is a " + found->object->progId + ", not a " +
-                           std::string(what));
+    out.problems.push_back(
+        {"wrong-class", std::string(key),
+         named + ", which is a " + found->object->progId + ", not a " + std::string(what)});
   }
 }
 
@@ -108,26 +112,31 @@ void CheckChartSheet(const WorkbookData& book, ControlInspection& out) {
   const std::string sheet = Text(out, "TrendSheetName");
   const auto found = FindObject(book, Text(out, "TrendName"));
   if (sheet.empty() || !found || SameName(found->sheet->name, sheet)) return;
-  out.problems.push_back("the chart '" + found->object->name + "' is on sheet '" +
-                         found->sheet->name + "', but TrendSheetName is '" + sheet + "'");
+  out.problems.push_back({"chart-on-other-sheet", "TrendSheetName",
+                          "the chart '" + found->object->name + "' is on sheet '" +
+                              found->sheet->name + "', but TrendSheetName is '" + sheet + "'"});
 }
 
 void CheckTraces(const WorkbookData& book, ControlInspection& out) {
   const TraceTable& traces = out.traces;
   if (traces.outcome == ParseOutcome::NotXml)
-    out.problems.push_back("TraceInfoXML is not well-formed XML: the control reads no traces");
+    out.problems.push_back({"trace-info-not-xml", "TraceInfoXML",
+                            "TraceInfoXML is not well-formed XML: the control reads no traces"});
   if (traces.outcome == ParseOutcome::Partial)
     out.problems.push_back(
-        "TraceInfoXML: reading stopped at an error; later records are "
-        "incomplete");
-  for (const auto& report : traces.reports) out.problems.push_back("TraceInfoXML: " + report);
+        {"trace-info-partial", "TraceInfoXML",
+         "TraceInfoXML: reading stopped at an error; later records are incomplete"});
+  for (const auto& report : traces.reports)
+    out.problems.push_back({"trace-info-report", "TraceInfoXML", "TraceInfoXML: " + report});
   const auto column = std::find(traces.columns.begin(), traces.columns.end(), "DataSourceName");
   const auto index = static_cast<std::size_t>(column - traces.columns.begin());
   for (std::size_t i = 0; i < traces.rows.size(); ++i) {
     const std::string& source = traces.rows[i][index];
     if (!source.empty() && !FindObject(book, vb::Trim(source)))
-      out.problems.push_back("trace " + std::to_string(i + 1) + ": DataSourceName '" + source +
-                             "' is not in the workbook");
+      out.problems.push_back({"missing-data-source", "TraceInfoXML",
+                              "trace " + std::to_string(i + 1) + ": DataSourceName '" + source +
+                                  "' is not in the workbook",
+                              static_cast<int>(i + 1)});
   }
 }
 

@@ -22,13 +22,22 @@ struct PropertyRow {
   bool isDefault = true;
 };
 
+// One thing that does not fit together. `code` and `key` are stable names
+// for programs (inspect --json); `message` is the sentence for people.
+struct Problem {
+  std::string code;  // such as "missing-object"
+  std::string key;   // the persisted key concerned
+  std::string message;
+  int trace = 0;  // the trace record concerned (from 1); 0: none
+};
+
 struct ControlInspection {
   std::string sheet;
   std::string name;
   std::vector<PropertyRow> properties;  // the known keys in written order
   std::vector<std::pair<std::string, Variant>> unknownKeys;
   TraceTable traces;
-  std::vector<std::string> problems;
+  std::vector<Problem> problems;
 };
 
 // Every trend control of the workbook, sheet by sheet in z-order. `log` is

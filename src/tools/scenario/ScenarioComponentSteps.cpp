@@ -2,6 +2,7 @@
 // menu item, choosing points in the next tag-search dialog, and rendering a
 // chart to an SVG file in the output folder.
 #include <array>
+#include <system_error>
 
 #include "control/components/TrendChart.h"
 #include "os/linux/AtomicFile.h"
@@ -65,8 +66,13 @@ void RunTagSearch(ScenarioSession&, const Json& step, StepOutcome& out) {
 void RunRender(ScenarioSession& s, const Json& step, StepOutcome& out) {
   const std::string chart = step.at("render").get<std::string>();
   const auto file = s.OutputPath(step.at("svg").get<std::string>());
-  WriteFileAtomically(file, RenderSvg(ViewOf(s, chart)->Picture()));
   out.summary = "render " + chart + " to " + file.string();
+  const std::string svg = RenderSvg(ViewOf(s, chart)->Picture());
+  try {
+    WriteFileAtomically(file, svg);
+  } catch (const std::system_error& e) {
+    Raise(err::kPathFileAccess, "scenario", "cannot write " + file.string() + ": " + e.what());
+  }
 }
 
 const Verb kComponentVerbs[] = {

@@ -105,7 +105,7 @@ Scenario ReadScenarioFile(const std::filesystem::path& file) {
   try {
     text = ReadWholeFile(file);
   } catch (const std::system_error& e) {
-    throw FileFormatError("", e.code().message());
+    throw FileFormatError("", "cannot read it: " + e.code().message());
   }
   return ParseScenario(text, file);
 }

@@ -9,10 +9,11 @@ namespace velkor::sim::scenario {
 
 namespace {
 
-void ReportMalformed(std::ostream& report, const std::filesystem::path& file,
+void ReportMalformed(std::ostream& errors, const std::filesystem::path& file,
                      const FileFormatError& e) {
-  report << file.string() << ": malformed scenario at " << DescribePlace(e.where()) << ": "
-         << e.what() << "\n";
+  errors << file.string() << ": ";
+  if (!e.where().empty()) errors << "malformed scenario at " << DescribePlace(e.where()) << ": ";
+  errors << e.what() << "\n";
 }
 
 void ReportStep(std::ostream& report, std::size_t number, const StepOutcome& outcome) {
@@ -24,12 +25,12 @@ void ReportStep(std::ostream& report, std::size_t number, const StepOutcome& out
 }  // namespace
 
 int RunScenarioFile(const std::filesystem::path& file, const std::filesystem::path& outputFolder,
-                    std::ostream& report) {
+                    std::ostream& report, std::ostream& errors) {
   Scenario scenario;
   try {
     scenario = ReadScenarioFile(file);
   } catch (const FileFormatError& e) {
-    ReportMalformed(report, file, e);
+    ReportMalformed(errors, file, e);
     return kMalformed;
   }
   report << file.string() << "\n";
@@ -37,7 +38,7 @@ int RunScenarioFile(const std::filesystem::path& file, const std::filesystem::pa
   try {
     session.SetUp(scenario);
   } catch (const FileFormatError& e) {
-    ReportMalformed(report, file, e);
+    ReportMalformed(errors, file, e);
     return kMalformed;
   }
   std::size_t failed = 0;

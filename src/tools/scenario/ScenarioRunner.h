@@ -14,9 +14,10 @@ inline constexpr int kMalformed = 2;
 
 // Runs one file, writing what it saves or renders into `outputFolder`
 // (which must exist). Returns kMalformed, before any step runs, for a file
-// that cannot be read or whose set-up the host refuses; otherwise
-// kExpectationFailed when any step failed, else kAllHeld.
+// that cannot be read or whose set-up the host refuses (one line "FILE:
+// why" on `errors`); otherwise kExpectationFailed when any step failed, else
+// kAllHeld.
 int RunScenarioFile(const std::filesystem::path& file, const std::filesystem::path& outputFolder,
-                    std::ostream& report);
+                    std::ostream& report, std::ostream& errors);
 
 }  // namespace velkor::sim::scenario

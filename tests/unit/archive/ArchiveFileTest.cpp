@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <optional>
 #include <string>
@@ -121,6 +123,86 @@ TEST(ArchiveFile, LookupsAndRangeReadsSearchTheirIndexes) {
   EXPECT_NE(QueryPlan(db, archive_sql::kReadRange)
                 .find("SEARCH samples USING PRIMARY KEY (point_id=? AND time>? AND time<?)"),
             std::string::npos);
+}
+
+// A writer that dies inside a transaction (kill -9, a crash, a power cut)
+// leaves a hot journal. Read-only connections cannot roll it back and used to
+// fail every read with "attempt to write a readonly database".
+TEST(ArchiveFile, AWriteCutOffByACrashIsRolledBackByTheNextReader) {
+  ScratchFolder folder;
+  const auto file = folder / "plant.db";
+  PointId point = 0;
+  {
+    ArchiveStore store = ArchiveStore::Open(file, ArchiveAccess::Write);
+    point = store.AddPoint(store.AddServer("srv1"), "flow");
+    const Sample sample{DateValue{46363.25}, 1.5, 0};
+    store.AppendValues(point, std::span(&sample, 1));
+  }
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    sqlite::Database db(file.string(), SQLITE_OPEN_READWRITE);
+    db.Execute(
+        "PRAGMA cache_size = 1; BEGIN; WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+        "FROM n WHERE i < 20000) INSERT INTO samples SELECT 1, 50000 + i, i, 0 FROM n;");
+    _exit(std::filesystem::exists(file.string() + "-journal") ? 0 : 1);  // no commit, no close
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "no journal was left";
+
+  ArchiveStore store = ArchiveStore::Open(file, ArchiveAccess::Read);
+  EXPECT_EQ(store.CountValues(point), 1);
+  EXPECT_FALSE(std::filesystem::exists(file.string() + "-journal"));
+}
+
+TEST(ArchiveFile, NamesWithControlCharactersOrBytesThatAreNotUtf8AreRefused) {
+  ArchiveStore store = ArchiveStore::OpenInMemory();
+  const ServerId server = store.AddServer("srv1");
+  struct {
+    std::string name;
+    const char* message;
+  } cases[] = {
+      {"flow\r", "the tag name holds a control character (U+000D)"},
+      {"fl\tow", "the tag name holds a control character (U+0009)"},
+      {"flow\x7F", "the tag name holds a control character (U+007F)"},
+      {"flow\xC2\x85", "the tag name holds a control character (U+0085)"},
+      {"fl\xE9", "the tag name is not valid UTF-8"},
+      {"\xED\xA0\x80", "the tag name is not valid UTF-8"},
+      {"  ", "a tag needs a name"},
+  };
+  for (const auto& c : cases) {
+    try {
+      store.AddPoint(server, c.name);
+      ADD_FAILURE() << c.message;
+    } catch (const VbError& e) {
+      EXPECT_EQ(e.number(), 5) << c.message;
+      EXPECT_NE(e.description().find(c.message), std::string::npos) << e.description();
+    }
+  }
+  EXPECT_THROW(store.AddServer("srv\n1"), VbError);
+  EXPECT_NO_THROW(store.AddPoint(server,
+                                 "Stra\xC3\x9F"
+                                 "e \xCE\xB1"));  // UTF-8 letters
+  EXPECT_EQ(store.ListPoints().size(), 1u);
+}
+
+TEST(ArchiveFile, ABatchStoresItsPointsAndValuesAllOrNone) {
+  ArchiveStore store = ArchiveStore::OpenInMemory();
+  const Sample good{DateValue{46363.25}, 1.0, 0};
+  const Sample bad{DateValue{1e9}, 2.0, 0};
+  const std::vector<NamedSamples> failing{{"srv1", "a", {good}}, {"srv1", "b", {good, bad}}};
+  EXPECT_THROW(store.AppendBatch(failing), VbError);
+  const std::vector<NamedSamples> badName{{"srv1", "a", {good}}, {"srv1", "b\r", {good}}};
+  EXPECT_THROW(store.AppendBatch(badName), VbError);
+  EXPECT_TRUE(store.ListPoints().empty());
+
+  const std::vector<NamedSamples> batch{{"srv1", "a", {good}}, {"SRV1 ", "B", {good}}};
+  store.AppendBatch(batch);
+  const auto points = store.ListPoints();
+  ASSERT_EQ(points.size(), 2u);
+  EXPECT_EQ(points[1].server, "srv1");
+  EXPECT_EQ(store.CountValues(*store.FindPoint("srv1", "b")), 1);
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <ctime>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -118,6 +121,59 @@ TEST(ArchiveCsvTime, AbsoluteFormsAreTheSameWhateverTheDay) {
   for (const char* text : {"2026-12-07", "7-Dec-2026 06:00:00", "Dec 7, 2026", "46363.25"})
     EXPECT_TRUE(ParseAbsoluteTime(text).has_value()) << text;
   for (const char* text : {"*", "today", "y-1h", "+8h", ""})
+    EXPECT_FALSE(ParseAbsoluteTime(text).has_value()) << text;
+}
+
+// Sets the machine's time zone for one test.
+class TimeZone {
+ public:
+  explicit TimeZone(const char* tz) {
+    if (const char* old = std::getenv("TZ")) old_ = old;
+    setenv("TZ", tz, 1);
+    tzset();
+  }
+  TimeZone(const TimeZone&) = delete;
+  TimeZone& operator=(const TimeZone&) = delete;
+  ~TimeZone() {
+    if (old_)
+      setenv("TZ", old_->c_str(), 1);
+    else
+      unsetenv("TZ");
+    tzset();
+  }
+
+ private:
+  std::optional<std::string> old_;
+};
+
+TEST(ArchiveCsvTime, IsoTimestampsWithAnyFractionAndZonesBecomeLocalTimes) {
+  const TimeZone zone("XST-1");  // local time is UTC+1
+  struct {
+    const char* text;
+    const char* local;
+  } cases[] = {
+      {"2026-12-07T05:00:00", "2026-12-07T05:00:00"},
+      {"2026-12-07 05:00", "2026-12-07T05:00:00"},
+      {"2026-12-07T05:00:00.5", "2026-12-07T05:00:00.500"},
+      {"2026-12-07 05:00:00.123456", "2026-12-07T05:00:00.123"},
+      {"2026-12-07T05:00:00,25", "2026-12-07T05:00:00.250"},
+      {"2026-12-07T05:00:00Z", "2026-12-07T06:00:00"},
+      {"2026-12-07t05:00:00z", "2026-12-07T06:00:00"},
+      {"2026-12-07T05:00:00+01:00", "2026-12-07T05:00:00"},
+      {"2026-12-07 05:00:00 +0200", "2026-12-07T04:00:00"},
+      {"2026-12-07T05:00:00.75-03", "2026-12-07T09:00:00.750"},
+      {"2026-12-07T23:30:00-01:00", "2026-12-08T01:30:00"},
+      {"1850-06-01T12:00:00Z", "1850-06-01T13:00:00"},
+  };
+  for (const auto& c : cases) {
+    const auto date = ParseAbsoluteTime(c.text);
+    ASSERT_TRUE(date.has_value()) << c.text;
+    EXPECT_EQ(FormatIsoDate(*date), c.local) << c.text;
+  }
+  for (const char* text :
+       {"2026-12-07T05:00:00+1", "2026-12-07T05:00:00.", "2026-12-07T05:00:00+25:00",
+        "2026-12-07T05:00:00Z x", "2026-12-07T24:00:00Z", "2026-02-30T05:00:00Z",
+        "2026-12-07T05:00:00+01:0"})
     EXPECT_FALSE(ParseAbsoluteTime(text).has_value()) << text;
 }
 

@@ -18,10 +18,10 @@ struct Imported {
   std::vector<std::pair<std::int64_t, std::string>> badRows;
 };
 
-Imported Import(ArchiveStore& store, const std::string& text, std::size_t batchRows = 2) {
+Imported Import(ArchiveStore& store, const std::string& text, std::size_t batchRows = 2,
+                ImportOptions options = {}) {
   std::istringstream in(text);
   Imported out;
-  ImportOptions options;
   options.batchRows = batchRows;
   options.onBadRow = [&](std::int64_t line, const std::string& why) {
     out.badRows.emplace_back(line, why);
@@ -91,6 +91,102 @@ TEST(ArchiveImport, ManyRowsOverSeveralBatchesAllArrive) {
   EXPECT_EQ(imported.summary.points, 3);
   EXPECT_EQ(Values(store, "srv", "p0").front().value, 2499);
   EXPECT_EQ(Values(store, "srv", "p1").front().value, 2497);
+}
+
+// Six rows of three points, in batches of two.
+const char* const kSixRows =
+    "server,tag,time,value\n"
+    "s,a,2026-12-07T05:00:00,1\n"
+    "s,a,2026-12-07T05:01:00,2\n"
+    "s,b,2026-12-07T05:00:00,3\n"
+    "s,b,2026-12-07T05:01:00,4\n"
+    "s,c,2026-12-07T05:00:00,5\n"
+    "s,c,2026-12-07T05:01:00,6\n";
+
+TEST(ArchiveImport, AStopKeepsWholeBatchesAndNoPointWithoutValues) {
+  struct {
+    int stopBeforeLine;
+    std::int64_t stored;
+    std::int64_t points;
+  } cases[] = {{2, 0, 0}, {4, 2, 1}, {5, 2, 1}, {7, 4, 2}, {9, 6, 3}};
+  for (const auto& c : cases) {
+    ArchiveStore store = ArchiveStore::OpenInMemory();
+    ImportOptions options;
+    int asked = 0;
+    options.stopRequested = [&] { return ++asked >= c.stopBeforeLine - 1; };
+    const auto imported = Import(store, kSixRows, 2, options);
+    EXPECT_EQ(imported.summary.interrupted, c.stopBeforeLine <= 8) << c.stopBeforeLine;
+    EXPECT_EQ(imported.summary.imported, c.stored) << c.stopBeforeLine;
+    EXPECT_EQ(imported.summary.points, c.points) << c.stopBeforeLine;
+    EXPECT_EQ(static_cast<std::int64_t>(store.ListPoints().size()), c.points) << c.stopBeforeLine;
+    for (const auto& point : store.ListPoints())
+      EXPECT_GT(store.CountValues(*store.FindPoint(point.server, point.tag)), 0) << point.tag;
+  }
+}
+
+TEST(ArchiveImport, FilesThatAreNoCsvTextAreNamedForWhatTheyAre) {
+  struct {
+    std::string text;
+    const char* message;
+  } cases[] = {
+      {std::string("\xFF\xFEs\0e\0r\0v\0e\0r\0\n\0", 16), "UTF-16, which is not supported"},
+      {std::string("s\0e\0r\0v\0e\0r\0,\0t\0", 16), "UTF-16, which is not supported"},
+      {std::string("\x7F"
+                   "ELF\x02\x01\0\0\0\0\n",
+                   11),
+       "NUL bytes"},
+      {"server,tag,t\xE9me,value\n", "not UTF-8 text"},
+      {"server;tag;time;value\ns;a;2026-12-07 05:00;1,5\n", "separated by ';'"},
+  };
+  for (const auto& c : cases) {
+    ArchiveStore store = ArchiveStore::OpenInMemory();
+    try {
+      Import(store, c.text);
+      ADD_FAILURE() << c.message << ": imported";
+    } catch (const CsvHeaderError& e) {
+      EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+      EXPECT_EQ(std::string(e.what()).find('\0'), std::string::npos) << c.message;
+    }
+  }
+}
+
+TEST(ArchiveImport, AnOverlongLineStopsTheImportAfterTheStoredBatches) {
+  ArchiveStore store = ArchiveStore::OpenInMemory();
+  ImportOptions options;
+  options.maxLineBytes = 64;
+  const std::string text = std::string(kSixRows) + std::string(65, 'x');
+  try {
+    Import(store, text, 4, options);
+    ADD_FAILURE() << "imported";
+  } catch (const std::runtime_error& e) {
+    EXPECT_STREQ(e.what(), "line 8 is longer than 64 bytes; is this a CSV file of samples?");
+  }
+  EXPECT_EQ(store.ListPoints().size(), 2u);  // the first batch of four rows
+  // A line of exactly the limit, and a last line without a line break, read.
+  const std::string row = "s,a,2026-12-07T05:02:00,7";
+  const auto fits = Import(
+      store, "server,tag,time,value\n" + row + std::string(64 - row.size(), ' '), 4, options);
+  EXPECT_EQ(fits.summary.imported, 1);
+}
+
+TEST(ArchiveImport, RowsWithUnusableNamesOrRawBytesAreSkippedAndShownEscaped) {
+  ArchiveStore store = ArchiveStore::OpenInMemory();
+  const auto imported = Import(store,
+                               "server,tag,time,value\n"
+                               "s,flow\r,2026-12-07T05:00:00,1\r\n"
+                               "s,fl\xE9,2026-12-07T05:00:00,1\n"
+                               "s\x1B[2J,flow,2026-12-07T05:00:00,1\n"
+                               "s,flow,2026-12-07T05:00:00,\x01\xFF\n"
+                               "s,flow,2026-12-07T05:00:00," +
+                                   std::string(5000, '9') + "x\n");
+  ASSERT_EQ(imported.badRows.size(), 5u);
+  EXPECT_EQ(imported.badRows[0].second, "the tag 'flow\\x0D' holds a control character (U+000D)");
+  EXPECT_EQ(imported.badRows[1].second, "the tag 'fl\\xE9' is not valid UTF-8");
+  EXPECT_EQ(imported.badRows[2].second,
+            "the server 's\\x1B[2J' holds a control character (U+001B)");
+  EXPECT_EQ(imported.badRows[3].second, "value '\\x01\\xFF' is not a number");
+  EXPECT_LT(imported.badRows[4].second.size(), 100u);
+  EXPECT_TRUE(store.ListPoints().empty());
 }
 
 }  // namespace

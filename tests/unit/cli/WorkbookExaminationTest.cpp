@@ -50,11 +50,6 @@ class WorkbookInspection : public ::testing::Test {
   SimServices services_;
 };
 
-bool HasProblem(const ControlInspection& control, const std::string& part) {
-  return std::any_of(control.problems.begin(), control.problems.end(),
-                     [&](const std::string& p) { return p.find(part) != std::string::npos; });
-}
-
 TEST_F(WorkbookInspection, AWellFormedControlShowsEveryKeyAndNoProblem) {
   const auto controls =
       Inspect(Book({{"TrendName", Variant("ZaltTrend1_Sheet1")},
@@ -67,7 +62,7 @@ TEST_F(WorkbookInspection, AWellFormedControlShowsEveryKeyAndNoProblem) {
   ASSERT_EQ(controls.size(), 1u);
   const auto& control = controls[0];
   EXPECT_EQ(control.properties.size(), 19u);
-  EXPECT_TRUE(control.problems.empty()) << control.problems.front();
+  EXPECT_TRUE(control.problems.empty()) << control.problems.front().message;
   ASSERT_EQ(control.traces.rows.size(), 1u);
   for (const auto& row : control.properties) {
     const bool stored = row.key == "TrendName" || row.key == "ZaltArcDCName" ||
@@ -82,25 +77,56 @@ TEST_F(WorkbookInspection, AWellFormedControlShowsEveryKeyAndNoProblem) {
 struct ProblemCase {
   PropertyList properties;
   const char* problem;
+  const char* code;  // stable names for programs reading inspect --json
+  const char* key;
 };
 
 TEST_F(WorkbookInspection, NamesWhatDoesNotFitTogether) {
   const ProblemCase cases[] = {
-      {{{"TrendName", Variant("ZaltTrend9_Sheet1")}}, "TrendName names 'ZaltTrend9_Sheet1'"},
-      {{{"TrendName", Variant("Other")}}, "which is a Forms.Label, not a trend chart"},
-      {{{"ZaltArcDCName", Variant("Gone")}}, "no archive data control"},
-      {{{"ExcelDcName", Variant("Gone")}}, "no worksheet data control"},
-      {{{"TraceInfoXML", Variant("<traceinfo><trace1>")}}, "not well-formed"},
-      {{{"TraceInfoXML", Variant("<t><r><TraceOrder>x</TraceOrder></r></t>")}}, "stopped"},
+      {{{"TrendName", Variant("ZaltTrend9_Sheet1")}},
+       "TrendName names 'ZaltTrend9_Sheet1'",
+       "missing-object",
+       "TrendName"},
+      {{{"TrendName", Variant("Other")}},
+       "which is a Forms.Label, not a trend chart",
+       "wrong-class",
+       "TrendName"},
+      {{{"ZaltArcDCName", Variant("Gone")}},
+       "no archive data control",
+       "missing-object",
+       "ZaltArcDCName"},
+      {{{"ExcelDcName", Variant("Gone")}},
+       "no worksheet data control",
+       "missing-object",
+       "ExcelDcName"},
+      {{{"TraceInfoXML", Variant("<traceinfo><trace1>")}},
+       "not well-formed",
+       "trace-info-not-xml",
+       "TraceInfoXML"},
+      {{{"TraceInfoXML", Variant("<t><r><TraceOrder>x</TraceOrder></r></t>")}},
+       "stopped",
+       "trace-info-partial",
+       "TraceInfoXML"},
       {{{"TraceInfoXML", Variant("<t><r><DataSourceName>Gone</DataSourceName></r></t>")}},
-       "trace 1: DataSourceName 'Gone'"},
-      {{{"tglStartTime", Variant("maybe")}}, "cannot be read as Boolean"},
-      {{{"Colour", Variant("red")}}, "unknown key Colour"},
+       "trace 1: DataSourceName 'Gone'",
+       "missing-data-source",
+       "TraceInfoXML"},
+      {{{"tglStartTime", Variant("maybe")}},
+       "cannot be read as Boolean",
+       "wrong-type",
+       "tglStartTime"},
+      {{{"Colour", Variant("red")}}, "unknown key Colour", "unknown-key", "Colour"},
   };
   for (const auto& c : cases) {
     const auto controls = Inspect(Book(c.properties, {Object("Forms.Label", "Other")}));
     ASSERT_EQ(controls.size(), 1u);
-    EXPECT_TRUE(HasProblem(controls[0], c.problem)) << c.problem;
+    const auto& problems = controls[0].problems;
+    const auto found = std::find_if(problems.begin(), problems.end(), [&](const Problem& p) {
+      return p.message.find(c.problem) != std::string::npos;
+    });
+    ASSERT_NE(found, problems.end()) << c.problem;
+    EXPECT_EQ(found->code, c.code) << c.problem;
+    EXPECT_EQ(found->key, c.key) << c.problem;
   }
 }
 

@@ -57,10 +57,14 @@ TEST(CollectionsTest, BadPositionsFailWithInvalidArgument) {
     points.Add("n", "t", "s");
     servers.Add(Variant("s"), Variant(), Variant());
   }
-  const std::vector<Variant> bad = {Variant(std::int32_t{0}), Variant(std::int32_t{3}),
-                                    Variant(std::int32_t{-1}), Variant("1"),
-                                    Variant(),  Variant::Null(),
-                                    Variant(1e20),  Variant(true),
+  const std::vector<Variant> bad = {Variant(std::int32_t{0}),
+                                    Variant(std::int32_t{3}),
+                                    Variant(std::int32_t{-1}),
+                                    Variant("1"),
+                                    Variant(),
+                                    Variant::Null(),
+                                    Variant(1e20),
+                                    Variant(true),
                                     Variant::Nothing()};
   for (const auto& index : bad) {
     SCOPED_TRACE(index.TypeName());
@@ -121,8 +125,7 @@ TEST(CollectionsTest, LateBoundMembers) {
   EXPECT_EQ(ErrorOf([&] { Call(*servers, "", {Variant(std::int16_t{1})}); }), err::kNoSupport);
   EXPECT_TRUE(Call(*servers, "item", {Variant(std::int16_t{1})}).ObjectAs<Server>());
   EXPECT_EQ(ErrorOf([&] { Call(*points, "Add", {Variant("only one")}); }), err::kWrongArgCount);
-  EXPECT_EQ(ErrorOf([&] { Call(*points, "Count", {}, InvokeKind::PropertyLet); }),
-            err::kNoSupport);
+  EXPECT_EQ(ErrorOf([&] { Call(*points, "Count", {}, InvokeKind::PropertyLet); }), err::kNoSupport);
 
   const Variant items = Call(*points, "NewEnum");
   ASSERT_TRUE(items.IsArray());

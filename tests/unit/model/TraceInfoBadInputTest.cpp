@@ -4,9 +4,9 @@
 #include <random>
 #include <string>
 
-#include "unit/model/CapturedLog.h"
 #include "model/TraceInfoXml.h"
 #include "model/Traces.h"
+#include "unit/model/CapturedLog.h"
 
 namespace velkor {
 namespace {
@@ -109,7 +109,8 @@ TEST_F(TraceInfoBadInputTest, RecordsBeyondA16BitPositionAreRefused) {
   EXPECT_EQ(TracesUBound(), kMaxTraceRecords);
   EXPECT_TRUE(log_.Lines().empty());
 
-  const auto outcome = ReadXML("<r>" + Repeat("<t><TagName>x</TagName></t>", kMaxTraceRecords + 1000) + "</r>");
+  const auto outcome =
+      ReadXML("<r>" + Repeat("<t><TagName>x</TagName></t>", kMaxTraceRecords + 1000) + "</r>");
   EXPECT_EQ(outcome, ParseOutcome::Partial);
   EXPECT_EQ(TracesUBound(), kMaxTraceRecords);
   EXPECT_EQ(gTraces[kMaxTraceRecords].TagName, "x");
@@ -118,9 +119,9 @@ TEST_F(TraceInfoBadInputTest, RecordsBeyondA16BitPositionAreRefused) {
 }
 
 TEST_F(TraceInfoBadInputTest, HugeDocumentsAreReadQuickly) {
-  const std::string record =
-      "<trace><TraceName>" + std::string(1000, 'n') + "</TraceName><TagName>" +
-      std::string(500, 't') + "</TagName><TraceOrder>1</TraceOrder></trace>";
+  const std::string record = "<trace><TraceName>" + std::string(1000, 'n') +
+                             "</TraceName><TagName>" + std::string(500, 't') +
+                             "</TagName><TraceOrder>1</TraceOrder></trace>";
   const std::string many = "<r>" + Repeat(record, 20000) + "</r>";  // about 30 MB
   const std::string oneValue = "<r><t><State>" + std::string(30u << 20, 's') + "</State></t></r>";
 
