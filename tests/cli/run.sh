@@ -43,7 +43,7 @@ expect_in huge-count err "step 1, field count"
 
 run_scenario not-json '{"steps": ['
 expect_rc not-json 2
-expect_in not-json err "malformed scenario at line 2, column 1: not JSON"
+expect_in not-json err "malformed scenario at byte 13: not JSON"
 
 run_scenario bad-sheet '{"workbooks": [{"name": "B", "sheets": [{"name": "a[b]"}]}], "steps": []}'
 expect_rc bad-sheet 2
@@ -83,13 +83,13 @@ cmp -s "$tmp/original.json" "$tmp/out-original/original.json" || fail "save-back
 # Hostile numbers and nesting are malformed scenarios, told by their place.
 run_scenario huge-number '{"steps": [{"tick": 1e400}]}'
 expect_rc huge-number 2
-expect_in huge-number out "byte 25: number out of range"
+expect_in huge-number err "byte 25: number out of range"
 run_scenario long-tick '{"steps": [{"tick": 1e300}]}'
 expect_rc long-tick 2
-expect_in long-tick out "step 1, field tick"
+expect_in long-tick err "step 1, field tick"
 run_scenario deep "{\"steps\": [{\"call\": \"A.B\", \"args\": $(printf '[%.0s' $(seq 31000))$(printf ']%.0s' $(seq 31000))}]}"
 expect_rc deep 2
-expect_in deep out "nested deeper than 64 levels"
+expect_in deep err "nested deeper than 64 levels"
 
 run missing run "$tmp/missing.json"
 expect_rc missing 2
