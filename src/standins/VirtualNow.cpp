@@ -4,6 +4,7 @@
 #include <ctime>
 #include <optional>
 
+#include "parts/time/LocalTime.h"
 #include "platform/Conversions.h"
 #include "standins/host/VirtualClock.h"
 
@@ -23,12 +24,7 @@ thread_local ThreadClock tClock;
 
 DateValue SystemMinute() {
   std::time_t seconds = std::time(nullptr);
-  std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &seconds);
-#else
-  localtime_r(&seconds, &local);
-#endif
+  const std::tm local = LocalCalendarTime(seconds).value_or(std::tm{});
   DateParts parts{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
                   local.tm_hour,        local.tm_min,     0};
   return MakeDate(parts).value_or(DateValue{});

@@ -1,4 +1,5 @@
 #include "parts/csv/IsoTimestamp.h"
+#include "parts/time/LocalTime.h"
 
 #include <chrono>
 #include <cmath>
@@ -103,8 +104,9 @@ DateValue Serial(double day, double secondsOfDay) {
 std::optional<DateValue> LocalTimeOf(double utcSeconds) {
   const double whole = std::floor(utcSeconds);
   const auto instant = static_cast<std::time_t>(whole);
-  std::tm local{};
-  if (!localtime_r(&instant, &local)) return std::nullopt;
+  const auto calendar = LocalCalendarTime(instant);
+  if (!calendar) return std::nullopt;
+  const std::tm& local = *calendar;
   const year_month_day date{std::chrono::year{local.tm_year + 1900},
                             std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)},
                             std::chrono::day{static_cast<unsigned>(local.tm_mday)}};

@@ -38,11 +38,17 @@ void RequestStop(int signal) {
 // storing; a second one ends the process at once, and the next opening of
 // the archive rolls back what was not committed.
 void StopOnSignals() {
+#ifdef _WIN32
+  // The console's Ctrl-C and Ctrl-Break; std::signal resets itself like
+  // SA_RESETHAND, so a second one ends the process.
+  for (int signal : {SIGINT, SIGTERM, SIGBREAK}) std::signal(signal, RequestStop);
+#else
   struct sigaction action {};
   action.sa_handler = RequestStop;
   action.sa_flags = SA_RESETHAND;  // no SA_RESTART: a blocked read of stdin returns
   sigemptyset(&action.sa_mask);
   for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
+#endif
 }
 
 struct ImportCommandOptions {

@@ -11,6 +11,7 @@
 #include "parts/csv/ArchiveCsv.h"
 #include "parts/csv/CsvLine.h"
 #include "parts/time/IsoDate.h"
+#include "unit/ScopedEnvironment.h"
 
 namespace velkor::sim::csv {
 namespace {
@@ -129,16 +130,13 @@ class TimeZone {
  public:
   explicit TimeZone(const char* tz) {
     if (const char* old = std::getenv("TZ")) old_ = old;
-    setenv("TZ", tz, 1);
+    velkor::test::SetEnvironment("TZ", tz);
     tzset();
   }
   TimeZone(const TimeZone&) = delete;
   TimeZone& operator=(const TimeZone&) = delete;
   ~TimeZone() {
-    if (old_)
-      setenv("TZ", old_->c_str(), 1);
-    else
-      unsetenv("TZ");
+    velkor::test::SetEnvironment("TZ", old_);
     tzset();
   }
 
