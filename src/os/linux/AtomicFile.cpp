@@ -12,6 +12,19 @@ bool IsTempNameOf(const std::string& name, const std::string& target) {
   return true;
 }
 
+std::vector<std::filesystem::path> TempFilesOf(const std::filesystem::path& target) {
+  const std::filesystem::path folder =
+      target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+  std::vector<std::filesystem::path> found;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    if (IsTempNameOf(it->path().filename().string(), target.filename().string()))
+      found.push_back(it->path());
+  }
+  return found;
+}
+
 const std::error_category& ReadRefusalCategory() {
   static const struct : std::error_category {
     const char* name() const noexcept override { return "read refusal"; }

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace velkor::sim {
 
@@ -32,6 +33,10 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view con
 // Whether `name` is the name of a temporary file of the file named `target`:
 // "." NAME "." and six letters or digits.
 bool IsTempNameOf(const std::string& name, const std::string& target);
+
+// The temporary files of `target` in its folder, live writers' and dead
+// ones' alike; each system's write removes those that no live writer holds.
+std::vector<std::filesystem::path> TempFilesOf(const std::filesystem::path& target);
 
 // The most that ReadWholeFile reads: far beyond any file this program
 // writes, a bound for a file that never ends.

@@ -25,17 +25,12 @@ namespace {
 // writer holds its file locked. Anything that cannot be opened, is no
 // regular file or is locked stays.
 void RemoveStaleTempFiles(const std::filesystem::path& target) {
-  const std::filesystem::path folder =
-      target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
-  std::error_code ec;
-  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
-       it.increment(ec)) {
-    if (!IsTempNameOf(it->path().filename().string(), target.filename().string())) continue;
-    int fd = ::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  for (const auto& file : TempFilesOf(target)) {
+    int fd = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) continue;
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
-      ::unlink(it->path().c_str());
+      ::unlink(file.c_str());
     ::close(fd);
   }
 }

@@ -32,13 +32,9 @@ std::filesystem::path TempNameBeside(const std::filesystem::path& target,
 }
 
 void RemoveStaleTempFiles(const std::filesystem::path& target) {
-  const std::filesystem::path folder =
-      target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
   std::error_code ec;
-  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
-       it.increment(ec)) {
-    if (!IsTempNameOf(it->path().filename().string(), target.filename().string())) continue;
-    if (it->is_regular_file(ec)) DeleteFileW(it->path().c_str());  // fails while in use
+  for (const auto& file : TempFilesOf(target)) {
+    if (std::filesystem::is_regular_file(file, ec)) DeleteFileW(file.c_str());  // fails in use
   }
 }
 
