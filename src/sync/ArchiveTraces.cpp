@@ -80,8 +80,8 @@ SpecPresence ArchiveSpecPresence(ExcelTrendWizard& c, const std::string& name) {
 }
 
 // ZaltAddQuerySpec raises only for a duplicate name and reports other
-// failures itself, so the new spec is looked up by name afterwards. Only a
-// spec known to be missing counts as not added: a collection that fails to
+// failures itself, so the new query specification is looked up by name
+// afterwards. Only one known to be missing counts as not added: a collection that fails to
 // answer once must not bring the old query back beside the new one.
 bool AddArchiveSpec(ExcelTrendWizard& c, std::string server, std::string tag) {
   const std::string name = TraceNameOf(server, tag);
@@ -91,7 +91,8 @@ bool AddArchiveSpec(ExcelTrendWizard& c, std::string server, std::string tag) {
   return ArchiveSpecPresence(c, name) != SpecPresence::Missing;
 }
 
-// The cell links go to the spec of that server and tag, found by name.
+// The cell links go to the query specification of that server and tag,
+// found by name.
 void WriteCellAttributes(ExcelTrendWizard& c, const TraceOrder& record, const std::string& server,
                          const std::string& tag) {
   TryStep([&] {
@@ -105,7 +106,7 @@ void WriteCellAttributes(ExcelTrendWizard& c, const TraceOrder& record, const st
   });
 }
 
-// The re-added spec's trace stands last in the chart; this order takes it
+// The re-added query's trace stands last in the chart; this order takes it
 // back to the record's place.
 void OrderWithTraceMovedTo(SyncEvent& event, std::int32_t ord) {
   for (std::int32_t k = 1; k <= event.n; ++k)

@@ -15,7 +15,7 @@ namespace velkor::sim {
 
 // One query specification as the chart draws it.
 struct FeedSeries {
-  std::string name;  // the trace's data-object name: "\\srv\tag" or the query spec's name
+  std::string name;  // the trace's data-object name: "\\srv\tag" or the query specification's name
   TraceKind kind = TraceKind::Archive;
   std::vector<TracePoint> points;  // the last query's values; empty before one
   bool stepped = false;

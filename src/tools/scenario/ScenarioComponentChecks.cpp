@@ -105,7 +105,7 @@ void RunChart(ScenarioSession& s, const Json& expected, StepOutcome& out) {
     ExpectJson(out, "chart " + name, wanted, ChartState(s, name, wanted));
 }
 
-// --- specs ---
+// --- query specifications ("specs") ---
 
 component::QueryObjectPtr QueryObjectOf(ScenarioSession& s, const std::string& name) {
   ObjectPtr object = s.Frame(name)->Object();

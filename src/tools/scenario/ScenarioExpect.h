@@ -22,7 +22,7 @@ struct ExpectKey {
 
 // messages, log, macros, objects, geometry, cells, activeSheet, traceInfo.
 std::span<const ExpectKey> HostExpectKeys();
-// chart, specs, series, timeRange.
+// chart, `specs` (query specifications), series, timeRange.
 std::span<const ExpectKey> ComponentExpectKeys();
 
 // Checks that `json` is an object whose values are objects, lists or texts as

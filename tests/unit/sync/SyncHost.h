@@ -13,7 +13,7 @@
 
 namespace velkor::test {
 
-// One archive record on srv1 in the wizard's compact form; its query spec
+// One archive record on srv1 in the wizard's compact form; its query specification
 // index is its place unless given.
 struct ArchiveRecord {
   ArchiveRecord(std::string tag, std::int16_t order, std::string tagCell = {},

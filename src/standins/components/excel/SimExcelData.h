@@ -93,7 +93,8 @@ class SimExcelData : public component::ExcelDataControl,
  private:
   std::vector<SimQuerySpecPtr> SpecsOfRange(const std::string& queryRange,
                                             const RangeOptions& options);
-  // Reads the cells of `spec`; a range that cannot be found gives no values.
+  // Reads the cells of the query specification `spec`; a range that cannot be found gives no
+  // values.
   void ReadSpec(SimQuerySpec& spec) const;
   bool NeedsRead(const SimQuerySpec& spec, std::int32_t mode) const;
 

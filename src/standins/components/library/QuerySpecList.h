@@ -23,7 +23,7 @@ class SimQuerySpecs : public component::QuerySpecs {
   // Subscript out of range (9) for a position outside 1..Count;
   // kSpecNotHeld (0x8004F001) for a name that is not held.
   component::QuerySpecPtr Item(const Variant& positionOrName) override;
-  // kSpecNotHeld when no spec has that name.
+  // kSpecNotHeld when no query specification has that name.
   void Remove(const std::string& name) override;
   std::vector<component::QuerySpecPtr> Items() const override;
 
@@ -34,7 +34,7 @@ class SimQuerySpecs : public component::QuerySpecs {
   std::shared_ptr<SpecStore> store_;
 };
 
-// The spec of `positionOrName` in `store`, with the errors of Item above.
+// The query specification of `positionOrName` in `store`, with the errors of Item above.
 SimQuerySpecPtr SpecByPositionOrName(const SpecStore& store, const Variant& positionOrName);
 // kSpecNotHeld naming `what`.
 [[noreturn]] void RaiseSpecNotHeld(std::string_view what);

@@ -23,8 +23,8 @@ class SimQuerySpec : public component::QuerySpec {
   std::string TypeName() const override { return "QuerySpec"; }
   std::string Name() const override { return name_; }
   void SetName(const std::string& name) override;
-  // Counts the renames of every spec of the thread, so that an index of
-  // specs by name can tell when it went stale.
+  // Counts the renames of every query specification of the thread, so that an index of
+  // them by name can tell when it went stale.
   static std::uint64_t Renames();
   component::SpecAttributesPtr Attributes() override { return attributes_; }
 
@@ -35,7 +35,7 @@ class SimQuerySpec : public component::QuerySpec {
   }
 
   // The last query's values; `queried` stays false until a query ran, and
-  // `stale` marks a spec whose source changed since.
+  // `stale` marks a query specification whose source changed since.
   std::vector<TracePoint> points;
   std::string units;  // of the archive point, as the last query found them
   bool queried = false;

@@ -1,5 +1,5 @@
 // How a data control saves its query specifications in the property bag:
-//   SpecCount, then for spec i (1-based):
+//   SpecCount, then for query specification i (1-based):
 //   Spec<i>Name, Spec<i>AttributeCount, Spec<i>Key<j>, Spec<i>Value<j>
 // Attribute values keep their subtype (text, flag, number).
 #pragma once

@@ -27,11 +27,11 @@ class SpecStore {
   const std::vector<SimQuerySpecPtr>& Working() const { return working_; }
   const std::vector<SimQuerySpecPtr>& Applied() const { return applied_; }
 
-  // The working spec of that name (letter case ignored); nullptr when none.
-  // Looked up in an index, so that adding many specs, each checked against
+  // The working query specification of that name (letter case ignored); nullptr when none.
+  // Looked up in an index, so that adding many, each checked against
   // the ones before, stays linear.
   SimQuerySpecPtr Find(std::string_view name) const;
-  // The working spec at a 0-based offset; nullptr outside the list.
+  // The working query specification at a 0-based offset; nullptr outside the list.
   SimQuerySpecPtr At(std::size_t offset) const;
   SimQuerySpecPtr Owner(const component::SpecAttributesPtr& attributes) const;
 
@@ -48,13 +48,13 @@ class SpecStore {
  private:
   void Changed();
   void Apply();
-  // The index, rebuilt when the list was replaced or any spec renamed.
+  // The index, rebuilt when the list was replaced or any query specification renamed.
   const std::unordered_map<std::string, std::vector<SimQuerySpecPtr>>& Index() const;
   void Invalidate() { indexed_ = false; }
 
   std::vector<SimQuerySpecPtr> working_;
   std::vector<SimQuerySpecPtr> applied_;
-  // Working specs by vb::FoldKey of their names, each bucket in list order.
+  // Working query specifications by vb::FoldKey of their names, each bucket in list order.
   mutable std::unordered_map<std::string, std::vector<SimQuerySpecPtr>> index_;
   mutable bool indexed_ = false;
   mutable std::uint64_t indexedRenames_ = 0;
