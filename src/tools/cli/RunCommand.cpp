@@ -4,7 +4,6 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -13,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/cli/CliFiles.h"
 #include "tools/cli/Commands.h"
 #include "tools/scenario/ScenarioRunner.h"
 
@@ -32,19 +32,7 @@ fs::path FreshFolder() {
     fs::path folder = temp / ("velkor-run-" + std::to_string(seed() % 100000000));
     if (fs::create_directory(folder, ec)) return folder;
   }
-  std::cerr << "velkor run: cannot create an output folder\n";
-  throw CLI::RuntimeError(2);
-}
-
-fs::path OutputFolder(const std::string& given) {
-  if (given.empty()) return FreshFolder();
-  std::error_code ec;
-  fs::create_directories(given, ec);
-  if (ec || !fs::is_directory(given)) {
-    std::cerr << "velkor run: cannot use '" << given << "' as the output folder\n";
-    throw CLI::RuntimeError(2);
-  }
-  return given;
+  Fail("run", "cannot create an output folder");
 }
 
 // Each line of the runner's complaints as one of this command's errors.
@@ -60,7 +48,7 @@ bool RemovedWhenEmpty(const fs::path& folder) {
 }
 
 void Run(const std::vector<std::string>& files, const std::string& out) {
-  const fs::path folder = OutputFolder(out);
+  const fs::path folder = out.empty() ? FreshFolder() : OutputFolderAt("run", out);
   int worst = sim::scenario::kAllHeld;
   for (const auto& file : files) {
     std::ostringstream errors;

@@ -15,6 +15,12 @@ namespace {
 
 constexpr int kUsageError = 2;
 
+// "velkor" or "velkor COMMAND", the start of every line the command prints
+// about itself.
+std::string Who(const std::string& command) {
+  return command.empty() ? "velkor" : "velkor " + command;
+}
+
 // Output that did not reach its file (a full disk, a closed pipe) fails the
 // command even when everything else went well.
 int CheckStandardOutput(const std::string& command, int code) {
@@ -22,8 +28,7 @@ int CheckStandardOutput(const std::string& command, int code) {
   std::cout.flush();
   if (std::cout.good()) return code;
   const int error = errno;
-  std::cerr << "velkor" << (command.empty() ? "" : " " + command)
-            << ": cannot write standard output"
+  std::cerr << Who(command) << ": cannot write standard output"
             << (error ? std::string(" (") + std::strerror(error) + ")" : std::string()) << "\n";
   return kUsageError;
 }
@@ -36,11 +41,10 @@ int RunCommand(CLI::App& app, int argc, char** argv, const std::string& command)
   } catch (const CLI::RuntimeError& e) {
     return e.get_exit_code();  // the command printed its own line
   } catch (const CLI::ParseError& e) {
-    std::cerr << "velkor" << (command.empty() ? "" : " " + command) << ": " << e.what()
-              << " (see velkor " << (command.empty() ? "" : command + " ") << "--help)\n";
+    std::cerr << Who(command) << ": " << e.what() << " (see " << Who(command) << " --help)\n";
     return kUsageError;
   } catch (const std::exception& e) {
-    std::cerr << "velkor" << (command.empty() ? "" : " " + command) << ": " << e.what() << "\n";
+    std::cerr << Who(command) << ": " << e.what() << "\n";
     return kUsageError;
   }
   return 0;
