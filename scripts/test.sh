@@ -24,5 +24,7 @@ fi
 
 if [ "${VELKOR_SKIP_WINDOWS:-0}" != 1 ]; then
   bash "$root/scripts/build-windows.sh" "$root/build-windows" -DVELKOR_BUILD_TESTS=ON
+  "$root/scripts/wine-run" --serve "$root/build-windows"
+  trap '"$root/scripts/wine-run" --stop "$root/build-windows"' EXIT
   ctest --test-dir "$root/build-windows" --output-on-failure -j "$(nproc)"
 fi
