@@ -212,4 +212,34 @@ bool IsPublished(std::string_view name) {
                      [&](const Slot& s) { return vb::EqualsText(s.name, name); });
 }
 
+namespace {
+
+// The member names in the slot order of their first slot.
+const std::vector<std::string_view>& MemberNames() {
+  static const std::vector<std::string_view> names = [] {
+    std::vector<std::string_view> out;
+    for (const Slot& s : PublishedSlots())
+      if (std::find(out.begin(), out.end(), s.name) == out.end()) out.push_back(s.name);
+    return out;
+  }();
+  return names;
+}
+
+}  // namespace
+
+std::int32_t MemberDispId(std::string_view name) {
+  const auto& names = MemberNames();
+  auto it = std::find_if(names.begin(), names.end(),
+                         [&](std::string_view n) { return vb::EqualsText(n, name); });
+  if (it == names.end()) return 0;
+  return kFirstMemberDispId + static_cast<std::int32_t>(it - names.begin());
+}
+
+std::string_view MemberOfDispId(std::int32_t id) {
+  const auto& names = MemberNames();
+  auto index = static_cast<std::int64_t>(id) - kFirstMemberDispId;
+  if (index < 0 || index >= static_cast<std::int64_t>(names.size())) return {};
+  return names[static_cast<std::size_t>(index)];
+}
+
 }  // namespace velkor::slots

@@ -81,4 +81,13 @@ const Slot* FindSlot(std::string_view name, SlotKind kind);
 // Whether any slot is published under `name`.
 bool IsPublished(std::string_view name);
 
+// Dispatch ids of the default interface: one per member name, numbered in
+// the slot order of the member's first slot from kFirstMemberDispId. The
+// type library and every IDispatch of the control use these numbers.
+inline constexpr std::int32_t kFirstMemberDispId = 0x60030000;
+// The id of the member published under `name` (letter case ignored), or 0.
+std::int32_t MemberDispId(std::string_view name);
+// The published name of the member with dispatch id `id`; empty when none.
+std::string_view MemberOfDispId(std::int32_t id);
+
 }  // namespace velkor::slots

@@ -83,6 +83,22 @@ TEST(ControlSlots, EveryBindingServesAPublishedSlotOnce) {
   }
 }
 
+TEST(ControlSlots, EachMemberHasOneStableDispatchIdForBothAccessors) {
+  std::set<std::int32_t> ids;
+  for (const Slot& s : PublishedSlots()) {
+    auto id = MemberDispId(s.name);
+    ASSERT_NE(id, 0) << s.name;
+    EXPECT_EQ(MemberOfDispId(id), s.name);
+    ids.insert(id);
+  }
+  EXPECT_EQ(MemberDispId("bExcelDCRemoved"), kFirstMemberDispId);
+  EXPECT_EQ(MemberDispId("bzaltarcdcremoved"), kFirstMemberDispId + 1);
+  EXPECT_EQ(*ids.rbegin() - kFirstMemberDispId + 1, static_cast<std::int32_t>(ids.size()));
+  EXPECT_EQ(MemberDispId("NoSuchMember"), 0);
+  EXPECT_EQ(MemberOfDispId(0), "");
+  EXPECT_EQ(MemberOfDispId(kFirstMemberDispId + static_cast<std::int32_t>(ids.size())), "");
+}
+
 TEST(ControlSlotArgs, OmittedOptionalArgumentsTakeTheirDeclaredDefaults) {
   const Slot& slot = *FindSlot("ExcelAddQuerySpecs", SlotKind::Method);
   Variant given[] = {"Sheet1!$A$1:$B$9", Variant::Missing(), true};
