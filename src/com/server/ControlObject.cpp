@@ -1,0 +1,245 @@
+#include "com/server/ControlObject.h"
+
+#include <olectl.h>
+
+#include <map>
+
+#include "com/bridge/Bstr.h"
+#include "com/bridge/ErrorBridge.h"
+#include "com/bridge/VariantBridge.h"
+#include "com/server/BagAdapter.h"
+#include "com/server/ComGuids.h"
+#include "com/server/Module.h"
+#include "com/server/Registration.h"
+#include "com/server/SiteAdapter.h"
+#include "com/server/TypeLibrary.h"
+#include "control/Slots.h"
+
+namespace velkor::com {
+
+namespace {
+
+// The COM objects of this thread's controls, for handing a control out as
+// itself rather than through a second wrapper.
+thread_local std::map<const Object*, ControlObject*> tObjects;
+
+// Reference parameters may be null when a C caller passes a null pointer for
+// them; the compiler must not assume otherwise.
+const IID* AddressOf(REFIID iid) {
+  const IID* p = &iid;
+  asm("" : "+r"(p));
+  return p;
+}
+
+}  // namespace
+
+IUnknown* ControlObject::Create() {
+  auto* object = new ControlObject();
+  return static_cast<IOleObject*>(object);
+}
+
+ControlObject* ControlObject::Of(const Object* control) {
+  auto it = tObjects.find(control);
+  return it == tObjects.end() ? nullptr : it->second;
+}
+
+ControlObject::ControlObject()
+    : control_((EnsureThreadServices(), std::make_shared<ExcelTrendWizard>())),
+      site_(std::make_shared<SiteAdapter>([this](std::string_view name) { PropertyChanged(name); })),
+      core_(control_, TypeInfoOf(kIidControl).get()),
+      events_(this, kDiidControlEvents, true),
+      propertyNotify_(this, IID_IPropertyNotifySink, false) {
+  tObjects[control_.get()] = this;
+  control_->SetSite(site_);
+  eventConnections_.push_back(control_->ZaltOnDataChange.Connect(
+      [this](ObjectPtr data, Variant mode) { FireEvent(1, data, mode); }));
+  eventConnections_.push_back(control_->ExcelOnDataChange.Connect(
+      [this](ObjectPtr data, Variant mode) { FireEvent(2, data, mode); }));
+}
+
+ControlObject::~ControlObject() {
+  TerminateControl();
+  eventConnections_.clear();
+  events_.DisconnectAll();
+  propertyNotify_.DisconnectAll();
+  control_->SetSite(nullptr);
+  site_->SetClientSite(nullptr);
+  tObjects.erase(control_.get());
+}
+
+// ---- IUnknown -------------------------------------------------------------
+
+::HRESULT ControlObject::QueryInterface(REFIID iid, void** out) {
+  if (!out) return E_POINTER;
+  *out = nullptr;
+  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleObject))
+    *out = static_cast<IOleObject*>(this);
+  else if (IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, kIidControl))
+    *out = static_cast<ExcelTrendWizardDual*>(this);
+  else if (IsEqualIID(iid, IID_IProvideClassInfo) || IsEqualIID(iid, IID_IProvideClassInfo2))
+    *out = static_cast<IProvideClassInfo2*>(this);
+  else if (IsEqualIID(iid, IID_IConnectionPointContainer))
+    *out = static_cast<IConnectionPointContainer*>(this);
+  else if (IsEqualIID(iid, IID_ISupportErrorInfo))
+    *out = static_cast<ISupportErrorInfo*>(this);
+  else if (IsEqualIID(iid, IID_IObjectSafety))
+    *out = static_cast<::IObjectSafety*>(this);
+  else if (IsEqualIID(iid, IID_IPersist) || IsEqualIID(iid, IID_IPersistPropertyBag))
+    *out = static_cast<IPersistPropertyBag*>(this);
+  else if (IsEqualIID(iid, IID_IPersistStreamInit))
+    *out = static_cast<IPersistStreamInit*>(this);
+  else if (IsEqualIID(iid, IID_IOleControl))
+    *out = static_cast<IOleControl*>(this);
+  else if (IsEqualIID(iid, IID_IOleWindow) || IsEqualIID(iid, IID_IOleInPlaceObject))
+    *out = static_cast<IOleInPlaceObject*>(this);
+  else if (IsEqualIID(iid, IID_IViewObject) || IsEqualIID(iid, IID_IViewObject2))
+    *out = static_cast<IViewObject2*>(this);
+  else if (IsEqualIID(iid, IID_IQuickActivate))
+    *out = static_cast<IQuickActivate*>(this);
+  else if (IsEqualIID(iid, kIID_IHeldObject))
+    *out = static_cast<IHeldObject*>(this);
+  else
+    return E_NOINTERFACE;
+  AddRef();
+  return S_OK;
+}
+
+ULONG ControlObject::AddRef() { return ++references_; }
+
+ULONG ControlObject::Release() {
+  const ULONG left = --references_;
+  if (left == 0) delete this;
+  return left;
+}
+
+// ---- IDispatch --------------------------------------------------------------
+
+::HRESULT ControlObject::GetTypeInfoCount(UINT* count) { return core_.GetTypeInfoCount(count); }
+
+::HRESULT ControlObject::GetTypeInfo(UINT index, LCID, ITypeInfo** out) {
+  return core_.GetTypeInfo(index, out);
+}
+
+::HRESULT ControlObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
+  return core_.GetIDsOfNames(names, count, ids);
+}
+
+::HRESULT ControlObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
+                                VARIANT* result, EXCEPINFO* info, UINT* argErr) {
+  // The object may be released by what the member does; stay alive until the
+  // call is over.
+  ComPtr<IOleObject> keep(this);
+  return core_.Invoke(id, flags, params, result, info, argErr);
+}
+
+::HRESULT ControlObject::CallMember(DISPID id, WORD kind, VARIANT* args, UINT count,
+                                    VARIANT* result) {
+  ComPtr<IOleObject> keep(this);
+  return core_.CallMember(id, kind, args, count, result, kIidControl);
+}
+
+// ---- IProvideClassInfo2 ---------------------------------------------------
+
+::HRESULT ControlObject::GetClassInfo(ITypeInfo** out) {
+  if (!out) return E_POINTER;
+  *out = TypeInfoOf(kClsidControl).Detach();
+  return *out ? S_OK : E_FAIL;
+}
+
+::HRESULT ControlObject::GetGUID(DWORD kind, GUID* out) {
+  if (!out) return E_POINTER;
+  if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) return E_INVALIDARG;
+  *out = kDiidControlEvents;
+  return S_OK;
+}
+
+// ---- IConnectionPointContainer --------------------------------------------
+
+::HRESULT ControlObject::EnumConnectionPoints(IEnumConnectionPoints** out) {
+  if (out) *out = nullptr;
+  return E_NOTIMPL;
+}
+
+::HRESULT ControlObject::FindConnectionPoint(REFIID iid, IConnectionPoint** out) {
+  if (!out) return E_POINTER;
+  *out = nullptr;
+  ConnectionPoint* point = nullptr;
+  if (IsEqualIID(iid, kDiidControlEvents)) point = &events_;
+  if (IsEqualIID(iid, IID_IPropertyNotifySink)) point = &propertyNotify_;
+  if (!point) return CONNECT_E_NOCONNECTION;
+  *out = point;
+  point->AddRef();
+  return S_OK;
+}
+
+::HRESULT ControlObject::InterfaceSupportsErrorInfo(REFIID iid) {
+  return IsEqualIID(iid, kIidControl) || IsEqualIID(iid, IID_IDispatch) ? S_OK : S_FALSE;
+}
+
+// ---- IObjectSafety ----------------------------------------------------------
+
+::HRESULT ControlObject::GetInterfaceSafetyOptions(REFIID iid, DWORD* supported, DWORD* enabled) {
+  if (!supported || !enabled) return E_POINTER;
+  const IID* riid = AddressOf(iid);
+  const Guid id = riid ? FromGuid(*riid) : Guid{};
+  std::uint32_t s = 0, e = static_cast<std::uint32_t>(*enabled);
+  const ::HRESULT hr = control_->GetInterfaceSafetyOptions(riid ? &id : nullptr, &s, &e);
+  *supported = s;
+  *enabled = e;
+  return hr;
+}
+
+::HRESULT ControlObject::SetInterfaceSafetyOptions(REFIID iid, DWORD mask, DWORD enabled) {
+  const IID* riid = AddressOf(iid);
+  const Guid id = riid ? FromGuid(*riid) : Guid{};
+  return control_->SetInterfaceSafetyOptions(riid ? &id : nullptr, mask, enabled);
+}
+
+// ---- The control's lifecycle ------------------------------------------------
+
+::HRESULT ControlObject::Initialize() {
+  if (initialized_) return CO_E_ALREADYINITIALIZED;
+  initialized_ = true;
+  return GuardedVtable(IID_IPersistPropertyBag, [&] { control_->Initialize(); });
+}
+
+void ControlObject::ResizeControl() {
+  if (!initialized_ || terminated_) return;
+  control_->Resize();  // reports its own failures
+}
+
+::HRESULT ControlObject::ShowControl() {
+  if (!initialized_ || terminated_) return S_OK;
+  return GuardedVtable(IID_IOleObject, [&] { control_->Show(); });
+}
+
+void ControlObject::TerminateControl() {
+  if (!initialized_ || terminated_) return;
+  terminated_ = true;
+  try {
+    control_->Terminate();
+  } catch (...) {
+    // Teardown has no handler of its own and nobody is left to tell.
+  }
+}
+
+void ControlObject::PropertyChanged(std::string_view name) {
+  dirty_ = true;
+  DISPID id = slots::MemberDispId(name);
+  if (id == 0) id = DISPID_UNKNOWN;
+  for (auto& sink : propertyNotify_.Sinks<IPropertyNotifySink>()) sink->OnChanged(id);
+}
+
+void ControlObject::FireEvent(DISPID id, const ObjectPtr& data, const Variant& mode) {
+  if (freezeCount_ > 0) return;
+  ComVariant args[2];
+  ToComVariant(mode, *args[0].get());  // reversed: the last argument first
+  ToComVariant(Variant(data), *args[1].get());
+  VARIANT raw[2] = {*args[0], *args[1]};
+  DISPPARAMS params{raw, nullptr, 2, 0};
+  for (auto& sink : events_.Sinks<IDispatch>())
+    sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr,
+                 nullptr);
+}
+
+}  // namespace velkor::com
