@@ -4,6 +4,8 @@
 // Malformed text on either side becomes U+FFFD rather than being cut short.
 #pragma once
 
+#include <windows.h>
+
 #include <oleauto.h>
 
 #include <string>

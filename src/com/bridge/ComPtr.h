@@ -4,6 +4,8 @@
 // that each AddRef has its Release on every path, including a raised error.
 #pragma once
 
+#include <windows.h>
+
 #include <objbase.h>
 
 #include <cstddef>

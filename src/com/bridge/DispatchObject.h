@@ -13,6 +13,8 @@
 // out unchanged; calling a member of it raises 438.
 #pragma once
 
+#include <windows.h>
+
 #include <oleauto.h>
 
 #include <map>

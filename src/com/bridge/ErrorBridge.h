@@ -8,6 +8,8 @@
 // IErrorInfo, raises the VbError with the same number, source and text.
 #pragma once
 
+#include <windows.h>
+
 #include <oleauto.h>
 
 #include <utility>
@@ -30,7 +32,8 @@ namespace velkor::com {
 ::HRESULT SetComErrorInfo(const VbError& error, REFIID iid = IID_NULL);
 
 // The error an outside call reported: from `info` when given and filled,
-// else from the thread's IErrorInfo, else the HRESULT alone.
+// else from the thread's IErrorInfo, else the HRESULT alone. The caller
+// keeps ownership of the strings in `info`.
 VbError ErrorFromHresult(::HRESULT hr, const EXCEPINFO* info = nullptr);
 [[noreturn]] void RaiseFromHresult(::HRESULT hr, const EXCEPINFO* info = nullptr);
 

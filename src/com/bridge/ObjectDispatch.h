@@ -20,11 +20,14 @@
 // vtable members reach the same object.
 #pragma once
 
+#include <windows.h>
+
 #include <oleauto.h>
 
 #include <atomic>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,13 +77,15 @@ class DispatchCore {
   ::HRESULT CallMember(DISPID id, WORD kind, VARIANT* args, UINT count, VARIANT* result,
                        REFIID iid);
 
-  // The member a DISPID names; raises 438 for a number never handed out.
-  std::string MemberName(DISPID id) const;
+  // The member a DISPID names; nothing for a number never handed out.
+  std::optional<std::string> MemberName(DISPID id) const;
 
  private:
   DISPID IdOf(std::string_view name);
-  InvokeKind KindOf(DISPID id, WORD flags, UINT argCount) const;
-  Variant Call(DISPID id, InvokeKind kind, std::vector<Variant>& args);
+  // Calls the member; by-reference arguments go back to `sources` (null
+  // entries skipped) also when the call raises.
+  Variant CallAndWriteBack(const std::string& member, InvokeKind kind, std::vector<Variant>& args,
+                           const std::vector<VARIANT*>& sources);
 
   ObjectPtr object_;
   ComPtr<ITypeInfo> typeInfo_;

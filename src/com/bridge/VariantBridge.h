@@ -13,6 +13,8 @@
 // arrive element by element under the same rules.
 #pragma once
 
+#include <windows.h>
+
 #include <oleauto.h>
 
 #include "platform/Variant.h"
