@@ -11,19 +11,28 @@
 // draws only a labelled frame while the container is in design mode.
 #pragma once
 
-// First: objsafe.h defines the option bits as macros of the same names as
-// the control's own constants.
-#include "control/ExcelTrendWizard.h"
+// First: the generated interfaces declare their members with the platform's
+// HRESULT, which the project's own alias of that name would otherwise hide.
+#include "DualThunks.h"
 
 #include <objsafe.h>
 #include <ocidl.h>
 #include <ole2.h>
 
+// objsafe.h defines the option bits as macros with the names of the control's
+// own constants.
+#pragma push_macro("INTERFACESAFE_FOR_UNTRUSTED_CALLER")
+#pragma push_macro("INTERFACESAFE_FOR_UNTRUSTED_DATA")
+#undef INTERFACESAFE_FOR_UNTRUSTED_CALLER
+#undef INTERFACESAFE_FOR_UNTRUSTED_DATA
+#include "control/ExcelTrendWizard.h"
+#pragma pop_macro("INTERFACESAFE_FOR_UNTRUSTED_DATA")
+#pragma pop_macro("INTERFACESAFE_FOR_UNTRUSTED_CALLER")
+
 #include <atomic>
 #include <memory>
 #include <string_view>
 
-#include "DualThunks.h"
 #include "com/bridge/ComPtr.h"
 #include "com/bridge/LiveObjects.h"
 #include "com/bridge/ObjectDispatch.h"
