@@ -3,16 +3,15 @@
 #include <algorithm>
 
 #include "control/ControlEnums.h"
+#include "control/SlotBuilders.h"
 #include "platform/VbString.h"
 
 namespace velkor::slots {
 
 namespace {
 
-constexpr TypeRef kVariant{BaseType::Variant, {}};
-constexpr TypeRef kBoolean{BaseType::Boolean, {}};
-constexpr TypeRef kLong{BaseType::Long, {}};
-constexpr TypeRef kString{BaseType::String, {}};
+using namespace build;
+
 constexpr TypeRef kChart{BaseType::Object, "TrendChart"};
 constexpr TypeRef kExcelDC{BaseType::Object, "ExcelDataControl"};
 constexpr TypeRef kArchiveDC{BaseType::Object, "ArchiveDataControl"};
@@ -22,39 +21,6 @@ constexpr TypeRef kZaltPoints{BaseType::Object, "ZaltPoints"};
 constexpr TypeRef kServers{BaseType::Object, "Servers"};
 constexpr TypeRef kOpenPram{BaseType::Enum, "OpenPramEnum"};
 constexpr TypeRef kDataMode{BaseType::Enum, "DataMode"};
-
-enum Visibility { kShown, kHidden, kHiddenNonBrowsable };
-
-Param In(std::string_view name, TypeRef type) {
-  return {name, type, false, false};
-}
-Param Ref(std::string_view name, TypeRef type) {
-  return {name, type, true, false};
-}
-Param Opt(std::string_view name, TypeRef type, Variant def = Variant::Missing()) {
-  return {name, type, false, true, std::move(def)};
-}
-Param OptRef(std::string_view name, TypeRef type, Variant def = Variant::Missing()) {
-  return {name, type, true, true, std::move(def)};
-}
-
-Slot Make(std::string_view name, SlotKind kind, std::vector<Param> params, TypeRef result,
-          Visibility vis) {
-  return {name, kind, std::move(params), result, vis != kShown, vis == kHiddenNonBrowsable};
-}
-Slot Get(std::string_view name, TypeRef type, Visibility vis = kShown) {
-  return Make(name, SlotKind::Get, {}, type, vis);
-}
-Slot Let(std::string_view name, std::string_view param, TypeRef type, Visibility vis = kShown) {
-  return Make(name, SlotKind::Let, {In(param, type)}, {}, vis);
-}
-Slot LetRef(std::string_view name, std::string_view param, TypeRef type, Visibility vis) {
-  return Make(name, SlotKind::Let, {Ref(param, type)}, {}, vis);
-}
-Slot Method(std::string_view name, std::vector<Param> params, TypeRef result = {},
-            Visibility vis = kShown) {
-  return Make(name, SlotKind::Method, std::move(params), result, vis);
-}
 
 // The runtime's Integer literal 0, the declared default of several Variants.
 const Variant kZero{std::int16_t{0}};
@@ -212,27 +178,31 @@ bool IsPublished(std::string_view name) {
                      [&](const Slot& s) { return vb::EqualsText(s.name, name); });
 }
 
+std::vector<std::string_view> MemberNamesOf(std::span<const Slot> slots) {
+  std::vector<std::string_view> out;
+  for (const Slot& s : slots)
+    if (std::find(out.begin(), out.end(), s.name) == out.end()) out.push_back(s.name);
+  return out;
+}
+
+std::int32_t NumberedDispId(std::span<const std::string_view> names, std::string_view name) {
+  auto it = std::find_if(names.begin(), names.end(),
+                         [&](std::string_view n) { return vb::EqualsText(n, name); });
+  if (it == names.end()) return 0;
+  return kFirstMemberDispId + static_cast<std::int32_t>(it - names.begin());
+}
+
 namespace {
 
-// The member names in the slot order of their first slot.
 const std::vector<std::string_view>& MemberNames() {
-  static const std::vector<std::string_view> names = [] {
-    std::vector<std::string_view> out;
-    for (const Slot& s : PublishedSlots())
-      if (std::find(out.begin(), out.end(), s.name) == out.end()) out.push_back(s.name);
-    return out;
-  }();
+  static const std::vector<std::string_view> names = MemberNamesOf(PublishedSlots());
   return names;
 }
 
 }  // namespace
 
 std::int32_t MemberDispId(std::string_view name) {
-  const auto& names = MemberNames();
-  auto it = std::find_if(names.begin(), names.end(),
-                         [&](std::string_view n) { return vb::EqualsText(n, name); });
-  if (it == names.end()) return 0;
-  return kFirstMemberDispId + static_cast<std::int32_t>(it - names.begin());
+  return NumberedDispId(MemberNames(), name);
 }
 
 std::string_view MemberOfDispId(std::int32_t id) {

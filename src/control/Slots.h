@@ -90,4 +90,11 @@ std::int32_t MemberDispId(std::string_view name);
 // The published name of the member with dispatch id `id`; empty when none.
 std::string_view MemberOfDispId(std::int32_t id);
 
+// The distinct member names of an interface's `slots` in the order of each
+// member's first slot, and the id numbered from kFirstMemberDispId that such
+// a list gives `name` (letter case ignored; 0 when absent). The published
+// classes number their members the same way.
+std::vector<std::string_view> MemberNamesOf(std::span<const Slot> slots);
+std::int32_t NumberedDispId(std::span<const std::string_view> names, std::string_view name);
+
 }  // namespace velkor::slots
