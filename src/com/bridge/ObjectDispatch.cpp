@@ -120,6 +120,22 @@ void WriteBackAll(const std::vector<Variant>& args, const std::vector<VARIANT*>&
   }
 }
 
+// The interface a type description stands for: a class's default interface
+// (as CreateDispTypeInfo hands out), an interface as it is.
+ComPtr<ITypeInfo> InterfaceOf(ITypeInfo* info) {
+  ComPtr<ITypeInfo> out(info);
+  TYPEATTR* attributes = nullptr;
+  if (!info || FAILED(info->GetTypeAttr(&attributes))) return out;
+  const bool isClass = attributes->typekind == TKIND_COCLASS && attributes->cImplTypes > 0;
+  info->ReleaseTypeAttr(attributes);
+  HREFTYPE first = 0;
+  if (isClass && SUCCEEDED(info->GetRefTypeOfImplType(0, &first))) {
+    ComPtr<ITypeInfo> itf;
+    if (SUCCEEDED(info->GetRefTypeInfo(first, itf.Out()))) out = itf;
+  }
+  return out;
+}
+
 }  // namespace
 
 ObjectPtr UnwrapObject(IUnknown* unknown) {
@@ -153,7 +169,7 @@ IDispatch* Expose(const ObjectPtr& object) {
 // ---------------------------------------------------------------- DispatchCore
 
 DispatchCore::DispatchCore(ObjectPtr object, ITypeInfo* typeInfo)
-    : object_(std::move(object)), typeInfo_(typeInfo) {}
+    : object_(std::move(object)), typeInfo_(InterfaceOf(typeInfo)) {}
 
 ::HRESULT DispatchCore::GetTypeInfoCount(UINT* count) const {
   if (!count) return E_POINTER;

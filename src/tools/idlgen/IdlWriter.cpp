@@ -136,6 +136,7 @@ void WriteClasses(std::ostream& out) {
 
 std::optional<std::string> IdlDefault(const Param& p) {
   const Variant& def = p.defaultValue;
+  if (p.type.base == BaseType::Variant) return std::nullopt;
   switch (def.type()) {
     case VarType::Boolean:
       return def.AsBool() ? "-1" : "0";
@@ -144,7 +145,6 @@ std::optional<std::string> IdlDefault(const Param& p) {
     case VarType::Long:
       return std::to_string(def.AsLong());
     case VarType::String:
-      if (p.type.base != BaseType::String) return std::nullopt;
       return QuotedText(def.AsString());
     default:
       return std::nullopt;

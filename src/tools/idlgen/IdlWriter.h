@@ -13,10 +13,11 @@ namespace velkor::idlgen {
 void WriteIdl(std::ostream& out);
 
 // The defaultvalue() text of an optional parameter, or nullopt when it has no
-// declared default or the IDL compiler cannot carry it: the compiler takes a
-// text default only on a String parameter, so a Variant whose default is a
-// text is published as optional without one (the control still applies the
-// default when the argument is omitted).
+// declared default or the IDL compiler cannot carry it: widl stores the
+// default of a Variant parameter as a value of type VARIANT, which no reader
+// can use, and refuses a text default on it, so a Variant is published
+// optional without a default (the control applies its declared default when
+// the argument is omitted).
 std::optional<std::string> IdlDefault(const slots::Param& param);
 
 }  // namespace velkor::idlgen

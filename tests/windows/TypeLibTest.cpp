@@ -1,0 +1,59 @@
+// The built type library against the published tables, read back through
+// ITypeLib/ITypeInfo as a container or a script engine reads it.
+#include <windows.h>
+
+#include <oleauto.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "windows/TypeLibCompare.h"
+
+namespace velkor::com::testing {
+namespace {
+
+// The build tree's path as Wine's drive Z: (the root of the Unix tree).
+std::wstring WindowsPath(const char* unixPath) {
+  std::wstring out = L"Z:";
+  for (const char* p = unixPath; *p; ++p) out += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
+  return out;
+}
+
+ITypeLib* Load(const std::wstring& path) {
+  ITypeLib* lib = nullptr;
+  EXPECT_EQ(LoadTypeLibEx(path.c_str(), REGKIND_NONE, &lib), S_OK);
+  return lib;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const auto& line : lines) out += line + "\n";
+  return out;
+}
+
+TEST(TypeLib, BuiltLibraryMatchesThePublishedTables) {
+  ITypeLib* lib = Load(WindowsPath(VELKOR_TYPELIB_TLB));
+  ASSERT_NE(lib, nullptr);
+  const auto diffs = CompareWithSlotTables(lib);
+  EXPECT_TRUE(diffs.empty()) << Joined(diffs);
+  lib->Release();
+}
+
+// The comparison must not pass a library it does not know: another library
+// differs in its identity and lacks every type.
+TEST(TypeLib, ComparisonReportsAForeignLibrary) {
+  ITypeLib* lib = Load(L"stdole2.tlb");
+  ASSERT_NE(lib, nullptr);
+  const std::string diffs = Joined(CompareWithSlotTables(lib));
+  for (const char* expected :
+       {"library: identifier differs", "library: name \"stdole\"",
+        "_ExcelTrendWizard: missing from the library",
+        "__ExcelTrendWizard: missing from the library", "TraceOrder: missing from the library",
+        "OpenPramEnum: missing from the library"})
+    EXPECT_NE(diffs.find(expected), std::string::npos) << expected << "\n" << diffs;
+  lib->Release();
+}
+
+}  // namespace
+}  // namespace velkor::com::testing
