@@ -42,7 +42,7 @@ class PropertyObject : public Counted<IDispatch> {
   void Set(const std::wstring& name, const VARIANT& value) {
     VARIANT copy;
     VariantInit(&copy);
-    VariantCopy(&copy, &value);
+    VariantCopy(&copy, const_cast<VARIANT*>(&value));
     properties.emplace_back(name, copy);
   }
   ::HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
@@ -187,8 +187,7 @@ class TestBag : public Counted<IPropertyBag> {
   }
   ::HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     *out = nullptr;
-    if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IPropertyBag))
-      return E_NOINTERFACE;
+    if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IPropertyBag)) return E_NOINTERFACE;
     *out = static_cast<IPropertyBag*>(this);
     AddRef();
     return S_OK;
@@ -196,8 +195,9 @@ class TestBag : public Counted<IPropertyBag> {
   ::HRESULT STDMETHODCALLTYPE Read(LPCOLESTR key, VARIANT* value, IErrorLog*) override {
     const VARIANT* found = Find(key);
     if (!found) return E_INVALIDARG;
-    if (value->vt == VT_EMPTY) return VariantCopy(value, found);
-    return VariantChangeType(value, found, 0, value->vt);
+    VARIANT* stored = const_cast<VARIANT*>(found);
+    if (value->vt == VT_EMPTY) return VariantCopy(value, stored);
+    return VariantChangeType(value, stored, 0, value->vt);
   }
   ::HRESULT STDMETHODCALLTYPE Write(LPCOLESTR key, VARIANT* value) override {
     VARIANT copy;

@@ -13,7 +13,9 @@ namespace {
 
 std::atomic<long> gLocks{0};
 
-IUnknown* CreateControl() { return ControlObject::Create(); }
+IUnknown* CreateControl() {
+  return ControlObject::Create();
+}
 
 IUnknown* CreateResourceStrings() {
   EnsureThreadServices();
@@ -67,6 +69,8 @@ ULONG ClassFactory::Release() {
   return S_OK;
 }
 
-long ClassFactory::Locks() { return gLocks; }
+long ClassFactory::Locks() {
+  return gLocks;
+}
 
 }  // namespace velkor::com

@@ -35,7 +35,8 @@ namespace velkor::com {
   if (!sink) return E_POINTER;
   ComPtr<IUnknown> held;
   sink->QueryInterface(iid_, reinterpret_cast<void**>(held.Out()));
-  if (!held && dispatchSinks_) sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(held.Out()));
+  if (!held && dispatchSinks_)
+    sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(held.Out()));
   if (!held) return CONNECT_E_CANNOTCONNECT;
   *cookie = nextCookie_++;
   sinks_.emplace_back(*cookie, std::move(held));

@@ -31,6 +31,49 @@ const IID* AddressOf(REFIID iid) {
   return p;
 }
 
+// The source of an error the control raised without naming one: the class
+// by its ProgID, as the runtime names a class that raised an error.
+const wchar_t* ErrorSource() {
+  static const std::wstring source = ToWide(com_identity::kControlProgId);
+  return source.c_str();
+}
+
+void NameSource(EXCEPINFO* info) {
+  if (!info || SysStringLen(info->bstrSource) > 0) return;
+  SysFreeString(info->bstrSource);
+  info->bstrSource = SysAllocString(ErrorSource());
+}
+
+// The same for the error object a vtable caller reads.
+void NameSource() {
+  ComPtr<IErrorInfo> error;
+  BSTR source = nullptr;
+  if (GetErrorInfo(0, error.Out()) != S_OK || !error) return;
+  if (SUCCEEDED(error->GetSource(&source)) && source && *source) {
+    SysFreeString(source);
+    SetErrorInfo(0, error.get());
+    return;
+  }
+  SysFreeString(source);
+  ComPtr<ICreateErrorInfo> create;
+  if (FAILED(CreateErrorInfo(create.Out()))) return;
+  GUID iid{};
+  BSTR description = nullptr, helpFile = nullptr;
+  DWORD helpContext = 0;
+  error->GetGUID(&iid);
+  error->GetDescription(&description);
+  error->GetHelpFile(&helpFile);
+  error->GetHelpContext(&helpContext);
+  create->SetGUID(iid);
+  create->SetSource(const_cast<LPOLESTR>(ErrorSource()));
+  create->SetDescription(description);
+  create->SetHelpFile(helpFile);
+  create->SetHelpContext(helpContext);
+  SysFreeString(description);
+  SysFreeString(helpFile);
+  SetErrorInfo(0, create.As<IErrorInfo>(IID_IErrorInfo).get());
+}
+
 }  // namespace
 
 IUnknown* ControlObject::Create() {
@@ -45,7 +88,8 @@ ControlObject* ControlObject::Of(const Object* control) {
 
 ControlObject::ControlObject()
     : control_((EnsureThreadServices(), std::make_shared<ExcelTrendWizard>())),
-      site_(std::make_shared<SiteAdapter>([this](std::string_view name) { PropertyChanged(name); })),
+      site_(
+          std::make_shared<SiteAdapter>([this](std::string_view name) { PropertyChanged(name); })),
       core_(control_, TypeInfoOf(kIidControl).get()),
       events_(this, kDiidControlEvents, true),
       propertyNotify_(this, IID_IPropertyNotifySink, false) {
@@ -104,7 +148,9 @@ ControlObject::~ControlObject() {
   return S_OK;
 }
 
-ULONG ControlObject::AddRef() { return ++references_; }
+ULONG ControlObject::AddRef() {
+  return ++references_;
+}
 
 ULONG ControlObject::Release() {
   const ULONG left = --references_;
@@ -114,7 +160,9 @@ ULONG ControlObject::Release() {
 
 // ---- IDispatch --------------------------------------------------------------
 
-::HRESULT ControlObject::GetTypeInfoCount(UINT* count) { return core_.GetTypeInfoCount(count); }
+::HRESULT ControlObject::GetTypeInfoCount(UINT* count) {
+  return core_.GetTypeInfoCount(count);
+}
 
 ::HRESULT ControlObject::GetTypeInfo(UINT index, LCID, ITypeInfo** out) {
   return core_.GetTypeInfo(index, out);
@@ -129,13 +177,17 @@ ULONG ControlObject::Release() {
   // The object may be released by what the member does; stay alive until the
   // call is over.
   ComPtr<IOleObject> keep(this);
-  return core_.Invoke(id, flags, params, result, info, argErr);
+  const ::HRESULT hr = core_.Invoke(id, flags, params, result, info, argErr);
+  if (hr == DISP_E_EXCEPTION) NameSource(info);
+  return hr;
 }
 
 ::HRESULT ControlObject::CallMember(DISPID id, WORD kind, VARIANT* args, UINT count,
                                     VARIANT* result) {
   ComPtr<IOleObject> keep(this);
-  return core_.CallMember(id, kind, args, count, result, kIidControl);
+  const ::HRESULT hr = core_.CallMember(id, kind, args, count, result, kIidControl);
+  if (FAILED(hr)) NameSource();
+  return hr;
 }
 
 // ---- IProvideClassInfo2 ---------------------------------------------------

@@ -57,7 +57,8 @@ bool IsActivatingVerb(LONG verb) {
   if (site && !site_->ClientSite()) site_->SetClientSite(site);
   if (verb == OLEIVERB_HIDE) return InPlaceDeactivate();
   if (!IsActivatingVerb(verb)) return OLEOBJ_S_INVALIDVERB;
-  auto inPlace = ComPtr<IOleClientSite>(site_->ClientSite()).As<IOleInPlaceSite>(IID_IOleInPlaceSite);
+  auto inPlace =
+      ComPtr<IOleClientSite>(site_->ClientSite()).As<IOleInPlaceSite>(IID_IOleInPlaceSite);
   if (!inPlaceActive_ && inPlace) {
     if (inPlace->CanInPlaceActivate() != S_OK) return OLEOBJ_S_CANNOT_DOVERB_NOW;
     inPlace->OnInPlaceActivate();
@@ -148,7 +149,8 @@ bool IsActivatingVerb(LONG verb) {
 ::HRESULT ControlObject::InPlaceDeactivate() {
   if (!inPlaceActive_) return S_OK;
   inPlaceActive_ = false;
-  auto inPlace = ComPtr<IOleClientSite>(site_->ClientSite()).As<IOleInPlaceSite>(IID_IOleInPlaceSite);
+  auto inPlace =
+      ComPtr<IOleClientSite>(site_->ClientSite()).As<IOleInPlaceSite>(IID_IOleInPlaceSite);
   if (inPlace) inPlace->OnInPlaceDeactivate();
   return S_OK;
 }
@@ -216,8 +218,12 @@ bool IsActivatingVerb(LONG verb) {
   return S_OK;
 }
 
-::HRESULT ControlObject::SetContentExtent(LPSIZEL size) { return SetExtent(DVASPECT_CONTENT, size); }
+::HRESULT ControlObject::SetContentExtent(LPSIZEL size) {
+  return SetExtent(DVASPECT_CONTENT, size);
+}
 
-::HRESULT ControlObject::GetContentExtent(LPSIZEL size) { return GetExtent(DVASPECT_CONTENT, size); }
+::HRESULT ControlObject::GetContentExtent(LPSIZEL size) {
+  return GetExtent(DVASPECT_CONTENT, size);
+}
 
 }  // namespace velkor::com

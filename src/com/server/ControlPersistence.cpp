@@ -45,7 +45,9 @@ namespace {
   return S_OK;
 }
 
-::HRESULT ControlObject::InitNew() { return Initialize(); }
+::HRESULT ControlObject::InitNew() {
+  return Initialize();
+}
 
 ::HRESULT ControlObject::Load(IPropertyBag* bag, IErrorLog* log) {
   if (!bag) return E_POINTER;
@@ -66,7 +68,9 @@ namespace {
   return hr;
 }
 
-::HRESULT ControlObject::IsDirty() { return dirty_ ? S_OK : S_FALSE; }
+::HRESULT ControlObject::IsDirty() {
+  return dirty_ ? S_OK : S_FALSE;
+}
 
 ::HRESULT ControlObject::Load(LPSTREAM stream) {
   if (!stream) return E_POINTER;

@@ -41,6 +41,8 @@ HRESULT STDAPICALLTYPE DllRegisterServer() {
   return velkor::com::RegisterServer(velkor::com::ModulePath());
 }
 
-HRESULT STDAPICALLTYPE DllUnregisterServer() { return velkor::com::UnregisterServer(); }
+HRESULT STDAPICALLTYPE DllUnregisterServer() {
+  return velkor::com::UnregisterServer();
+}
 
 }  // extern "C"

@@ -30,15 +30,16 @@ IDispatch* ExposeControl(ObjectPtr object) {
 void RegisterExposers() {
   namespace id = com_identity;
   RegisterExposer("ExcelTrendWizard", ExposeControl);
-  RegisterExposer("ZaltPoint",
-                  [](ObjectPtr o) { return ExposeAs<ZaltPointDual>(std::move(o), id::kIid_ZaltPoint); });
+  RegisterExposer("ZaltPoint", [](ObjectPtr o) {
+    return ExposeAs<ZaltPointDual>(std::move(o), id::kIid_ZaltPoint);
+  });
   RegisterExposer("ZaltPoints", [](ObjectPtr o) {
     return ExposeAs<ZaltPointsDual>(std::move(o), id::kIid_ZaltPoints);
   });
   RegisterExposer("Server",
                   [](ObjectPtr o) { return ExposeAs<ServerDual>(std::move(o), id::kIid_Server); });
-  RegisterExposer("Servers",
-                  [](ObjectPtr o) { return ExposeAs<ServersDual>(std::move(o), id::kIid_Servers); });
+  RegisterExposer(
+      "Servers", [](ObjectPtr o) { return ExposeAs<ServersDual>(std::move(o), id::kIid_Servers); });
   RegisterExposer("ResourceStrings", [](ObjectPtr o) {
     return ExposeAs<ResourceStringsDual>(std::move(o), id::kIid_ResourceStrings);
   });

@@ -19,8 +19,12 @@ HMODULE gModule = nullptr;
 
 }  // namespace
 
-HMODULE ModuleHandle() { return gModule; }
-void SetModuleHandle(HMODULE module) { gModule = module; }
+HMODULE ModuleHandle() {
+  return gModule;
+}
+void SetModuleHandle(HMODULE module) {
+  gModule = module;
+}
 
 std::wstring ModulePath() {
   std::wstring path(MAX_PATH, L'\0');
@@ -43,7 +47,8 @@ void EnsureThreadServices() {
   objects->Register(ResourceStrings::kProgId, [] { return std::make_shared<ResourceStrings>(); });
   os::Services services;
   services.objects = objects;
-  services.registry = std::make_shared<sim::JsonRegistry>(paths.userRegistry, paths.machineRegistry);
+  services.registry =
+      std::make_shared<sim::JsonRegistry>(paths.userRegistry, paths.machineRegistry);
   services.profiles = std::make_shared<sim::IniProfileFiles>();
   services.folders = std::make_shared<sim::XdgFolders>(paths);
   services.log = std::make_shared<sim::FileLogSink>(paths.LogFile());

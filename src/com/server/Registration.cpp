@@ -21,9 +21,13 @@ namespace {
 constexpr std::wstring_view kCatidSafeForScripting = L"{7DD95801-9882-11CF-9FA9-00AA006C42C4}";
 constexpr std::wstring_view kCatidSafeForInitializing = L"{7DD95802-9882-11CF-9FA9-00AA006C42C4}";
 
-std::wstring Wide(std::string_view text) { return ToWide(text); }
+std::wstring Wide(std::string_view text) {
+  return ToWide(text);
+}
 
-std::wstring GuidText(const Guid& g) { return Wide(ToRegistryFormat(g)); }
+std::wstring GuidText(const Guid& g) {
+  return Wide(ToRegistryFormat(g));
+}
 
 std::wstring VersionText() {
   return std::to_wstring(id::kTypeLibMajor) + L"." + std::to_wstring(id::kTypeLibMinor);
@@ -73,8 +77,8 @@ void AddClass(std::vector<RegistryEntry>& out, const ClassInfo& c, const std::ws
 
 LSTATUS WriteEntry(const RegistryEntry& e) {
   HKEY key = nullptr;
-  LSTATUS status = RegCreateKeyExW(HKEY_CLASSES_ROOT, e.key.c_str(), 0, nullptr, 0,
-                                   KEY_SET_VALUE, nullptr, &key, nullptr);
+  LSTATUS status = RegCreateKeyExW(HKEY_CLASSES_ROOT, e.key.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                                   nullptr, &key, nullptr);
   if (status != ERROR_SUCCESS) return status;
   if (!e.keyOnly) {
     const DWORD bytes = static_cast<DWORD>((e.data.size() + 1) * sizeof(wchar_t));
@@ -88,6 +92,16 @@ LSTATUS WriteEntry(const RegistryEntry& e) {
 ::HRESULT RegisterTypeLibrary(const std::wstring& modulePath) {
   ComPtr<ITypeLib> library;
   return LoadTypeLibEx(modulePath.c_str(), REGKIND_REGISTER, library.Out());
+}
+
+// Whether this version of the type library is registered; removing one that
+// is not fails in oleaut32, but is no failure of unregistration.
+bool TypeLibRegistered() {
+  const std::wstring key = L"TypeLib\\" + GuidText(id::kLibId) + L"\\" + VersionText();
+  HKEY h = nullptr;
+  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &h) != ERROR_SUCCESS) return false;
+  RegCloseKey(h);
+  return true;
 }
 
 }  // namespace
@@ -133,10 +147,9 @@ std::vector<std::wstring> OwnedKeys() {
     const LSTATUS status = RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str());
     if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) result = SELFREG_E_CLASS;
   }
-  const ::HRESULT typelib = UnRegisterTypeLib(kLibId, id::kTypeLibMajor, id::kTypeLibMinor,
-                                              id::kTypeLibLcid, SYS_WIN64);
-  if (FAILED(typelib) && typelib != TYPE_E_REGISTRYACCESS && typelib != TYPE_E_CANTLOADLIBRARY)
-    result = FAILED(result) ? result : SELFREG_E_TYPELIB;
+  if (TypeLibRegistered() && FAILED(UnRegisterTypeLib(kLibId, id::kTypeLibMajor, id::kTypeLibMinor,
+                                                      id::kTypeLibLcid, SYS_WIN64)))
+    result = SELFREG_E_TYPELIB;
   return result;
 }
 

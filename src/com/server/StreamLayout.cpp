@@ -29,22 +29,42 @@ void PutText(std::string& out, const std::string& text) {
 
 void PutValue(std::string& out, const Variant& v) {
   switch (v.type()) {
-    case VarType::Empty: Put(out, StreamTag::Empty); return;
-    case VarType::Null: Put(out, StreamTag::Null); return;
+    case VarType::Empty:
+      Put(out, StreamTag::Empty);
+      return;
+    case VarType::Null:
+      Put(out, StreamTag::Null);
+      return;
     case VarType::Boolean:
       Put(out, StreamTag::Boolean);
       Put<std::uint8_t>(out, v.AsBool() ? 1 : 0);
       return;
-    case VarType::Integer: Put(out, StreamTag::Integer); Put(out, v.AsInteger()); return;
-    case VarType::Long: Put(out, StreamTag::Long); Put(out, v.AsLong()); return;
-    case VarType::Double: Put(out, StreamTag::Double); Put(out, v.AsDouble()); return;
-    case VarType::Date: Put(out, StreamTag::Date); Put(out, v.AsDate().serial); return;
+    case VarType::Integer:
+      Put(out, StreamTag::Integer);
+      Put(out, v.AsInteger());
+      return;
+    case VarType::Long:
+      Put(out, StreamTag::Long);
+      Put(out, v.AsLong());
+      return;
+    case VarType::Double:
+      Put(out, StreamTag::Double);
+      Put(out, v.AsDouble());
+      return;
+    case VarType::Date:
+      Put(out, StreamTag::Date);
+      Put(out, v.AsDate().serial);
+      return;
     case VarType::String:
       Put(out, StreamTag::String);
       PutText<std::uint32_t>(out, v.AsString());
       return;
-    case VarType::Error: Put(out, StreamTag::Error); Put(out, v.AsError().code); return;
-    default: Raise(err::kTypeMismatch);
+    case VarType::Error:
+      Put(out, StreamTag::Error);
+      Put(out, v.AsError().code);
+      return;
+    default:
+      Raise(err::kTypeMismatch);
   }
 }
 
@@ -90,15 +110,20 @@ bool Reader::GetValue(Variant& v) {
   StreamTag tag{};
   if (!Get(tag)) return false;
   switch (tag) {
-    case StreamTag::Empty: v = Variant(); return true;
-    case StreamTag::Null: v = Variant::Null(); return true;
+    case StreamTag::Empty:
+      v = Variant();
+      return true;
+    case StreamTag::Null:
+      v = Variant::Null();
+      return true;
     case StreamTag::Boolean:
       return GetAs<std::uint8_t>(*this, v, [](std::uint8_t b) { return Variant(b != 0); });
     case StreamTag::Integer:
       return GetAs<std::int16_t>(*this, v, [](std::int16_t i) { return Variant(i); });
     case StreamTag::Long:
       return GetAs<std::int32_t>(*this, v, [](std::int32_t i) { return Variant(i); });
-    case StreamTag::Double: return GetAs<double>(*this, v, [](double d) { return Variant(d); });
+    case StreamTag::Double:
+      return GetAs<double>(*this, v, [](double d) { return Variant(d); });
     case StreamTag::Date:
       return GetAs<double>(*this, v, [](double d) { return Variant(DateValue{d}); });
     case StreamTag::Error:

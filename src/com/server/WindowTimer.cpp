@@ -45,7 +45,9 @@ HWND WindowTimer::ThreadWindow() {
   return tWindow;
 }
 
-WindowTimer::~WindowTimer() { Stop(); }
+WindowTimer::~WindowTimer() {
+  Stop();
+}
 
 void WindowTimer::SetEnabled(bool enabled) {
   enabled_ = enabled;
