@@ -17,6 +17,7 @@
 #include "control/ComIdentity.h"
 #include "control/ExcelTrendWizard.h"
 #include "control/Slots.h"
+#include "velkor_idl.h"
 #include "windows/ComTestObjects.h"
 
 // After the control's headers: its option-bit constants have the names of
@@ -454,6 +455,37 @@ TEST_F(Container, RaisedErrorsReachTheCallerWithNumberSourceAndText) {
   EXPECT_EQ(errors->InterfaceSupportsErrorInfo(IID_IOleObject), S_FALSE);
   errors.Reset();
   dispatch.Reset();
+  Shutdown(control);
+}
+
+TEST_F(Container, EarlyBoundCallsReachTheSameControlAsLateBoundOnes) {
+  auto control = Embed();
+  ASSERT_EQ(As<IPersistPropertyBag>(control, IID_IPersistPropertyBag)->InitNew(), S_OK);
+  auto dual = control.As<_ExcelTrendWizard>(G(com_identity::kIid_ExcelTrendWizard));
+  ASSERT_TRUE(dual);
+  ComVariant name(Variant(std::int32_t{42}));
+  EXPECT_EQ(dual->put_TrendName(*name.get()), S_OK);
+  auto dispatch = As<IDispatch>(control, IID_IDispatch);
+  const Variant late = Get(dispatch.get(), L"TrendName");
+  EXPECT_EQ(late.TypeName(), "String") << "the let stores the number's text";
+  EXPECT_EQ(late.AsString(), "42");
+  ComVariant back;
+  EXPECT_EQ(dual->get_TrendName(back.get()), S_OK);
+  EXPECT_EQ(back->vt, VT_BSTR);
+
+  // A raised error reaches a vtable caller through the thread's error object.
+  ComVariant null(Variant::Null());
+  EXPECT_EQ(dual->put_TrendPosition(*null.get()), static_cast<::HRESULT>(0x800A005E))
+      << "Invalid use of Null (94) from the Variant-to-text conversion";
+  ComPtr<IErrorInfo> error;
+  ASSERT_EQ(GetErrorInfo(0, error.Out()), S_OK);
+  BSTR source = nullptr;
+  error->GetSource(&source);
+  EXPECT_EQ(FromBstr(source), "Velkor.ExcelTrendWizard");
+  SysFreeString(source);
+  error.Reset();
+  dispatch.Reset();
+  dual.Reset();
   Shutdown(control);
 }
 
