@@ -554,6 +554,8 @@ TEST_F(Container, ObjectSafetyAnswersOneRowPerFact) {
     EXPECT_EQ(supported, 3u) << row.what;
     EXPECT_EQ(enabled, row.expectedEnabled) << row.what;
   }
+  DWORD supported = 0;
+  EXPECT_EQ(get(safety.get(), &IID_IDispatch, &supported, nullptr), E_POINTER);
   safety.Reset();
   Shutdown(control);
 }

@@ -231,13 +231,16 @@ ULONG ControlObject::Release() {
 // ---- IObjectSafety ----------------------------------------------------------
 
 ::HRESULT ControlObject::GetInterfaceSafetyOptions(REFIID iid, DWORD* supported, DWORD* enabled) {
-  if (!supported || !enabled) return E_POINTER;
   const IID* riid = AddressOf(iid);
   const Guid id = riid ? FromGuid(*riid) : Guid{};
-  std::uint32_t s = 0, e = static_cast<std::uint32_t>(*enabled);
-  const ::HRESULT hr = control_->GetInterfaceSafetyOptions(riid ? &id : nullptr, &s, &e);
-  *supported = s;
-  *enabled = e;
+  // The control decides what a null pointer means; what it leaves unwritten
+  // stays as the caller had it.
+  std::uint32_t s = supported ? *supported : 0;
+  std::uint32_t e = enabled ? *enabled : 0;
+  const ::HRESULT hr = control_->GetInterfaceSafetyOptions(
+      riid ? &id : nullptr, supported ? &s : nullptr, enabled ? &e : nullptr);
+  if (supported) *supported = s;
+  if (enabled) *enabled = e;
   return hr;
 }
 
