@@ -95,6 +95,9 @@ ControlObject::ControlObject()
       propertyNotify_(this, IID_IPropertyNotifySink, false) {
   tObjects[control_.get()] = this;
   control_->SetSite(site_);
+  // Created is initialized, in a container or not (a script's CreateObject
+  // makes no InitNew); initialization reports its own failures.
+  GuardedVtable(IID_IOleObject, [&] { control_->Initialize(); });
   eventConnections_.push_back(control_->ZaltOnDataChange.Connect(
       [this](ObjectPtr data, Variant mode) { FireEvent(1, data, mode); }));
   eventConnections_.push_back(control_->ExcelOnDataChange.Connect(
@@ -252,24 +255,24 @@ ULONG ControlObject::Release() {
 
 // ---- The control's lifecycle ------------------------------------------------
 
-::HRESULT ControlObject::Initialize() {
-  if (initialized_) return CO_E_ALREADYINITIALIZED;
-  initialized_ = true;
-  return GuardedVtable(IID_IPersistPropertyBag, [&] { control_->Initialize(); });
+::HRESULT ControlObject::BeginPersistence() {
+  if (persistenceStarted_) return CO_E_ALREADYINITIALIZED;
+  persistenceStarted_ = true;
+  return S_OK;
 }
 
 void ControlObject::ResizeControl() {
-  if (!initialized_ || terminated_) return;
+  if (terminated_) return;
   control_->Resize();  // reports its own failures
 }
 
 ::HRESULT ControlObject::ShowControl() {
-  if (!initialized_ || terminated_) return S_OK;
+  if (terminated_) return S_OK;
   return GuardedVtable(IID_IOleObject, [&] { control_->Show(); });
 }
 
 void ControlObject::TerminateControl() {
-  if (!initialized_ || terminated_) return;
+  if (terminated_) return;
   terminated_ = true;
   try {
     control_->Terminate();

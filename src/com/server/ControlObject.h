@@ -1,7 +1,7 @@
 // ControlObject: the ExcelTrendWizard control as a COM object a container can
 // embed. It adapts the container's protocol to the control's own lifecycle
-// (host::EmbeddedControl) and nothing else: initialize is InitNew or Load,
-// read properties is Load, write properties is Save, resize is SetExtent or
+// (host::EmbeddedControl) and nothing else: initialize is the object's
+// creation, read properties is Load, write properties is Save, resize is SetExtent or
 // SetObjectRects, show is in-place activation, terminate is Close or the last
 // Release. Late-bound and early-bound calls reach ExcelTrendWizard::Invoke
 // through the bridge; the data controls' changes go out as the events of
@@ -163,9 +163,10 @@ class ControlObject final : public ExcelTrendWizardDual,
   ControlObject();
   ~ControlObject();
 
-  // The container's calls on the control, once each where the protocol
-  // allows repeats.
-  ::HRESULT Initialize();
+  // The container's first InitNew or Load; CO_E_ALREADYINITIALIZED for a
+  // second one.
+  ::HRESULT BeginPersistence();
+  // The container's calls on the control; nothing after terminate.
   void ResizeControl();
   ::HRESULT ShowControl();
   void TerminateControl();
@@ -189,7 +190,7 @@ class ControlObject final : public ExcelTrendWizardDual,
   DWORD viewFlags_ = 0;
   SIZEL extent_{2540, 2540};  // HIMETRIC, one inch square until the container says
   int freezeCount_ = 0;
-  bool initialized_ = false;
+  bool persistenceStarted_ = false;
   bool inPlaceActive_ = false;
   bool terminated_ = false;
   bool dirty_ = false;

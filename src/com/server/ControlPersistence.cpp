@@ -45,13 +45,15 @@ namespace {
   return S_OK;
 }
 
+// A new control keeps the values of its creation: nothing to do but note
+// that the container chose.
 ::HRESULT ControlObject::InitNew() {
-  return Initialize();
+  return BeginPersistence();
 }
 
 ::HRESULT ControlObject::Load(IPropertyBag* bag, IErrorLog* log) {
   if (!bag) return E_POINTER;
-  const ::HRESULT hr = Initialize();
+  const ::HRESULT hr = BeginPersistence();
   if (FAILED(hr)) return hr;
   BagAdapter adapter(bag, log);
   // Reading reports its own failures and leaves a usable control.
@@ -60,7 +62,6 @@ namespace {
 
 ::HRESULT ControlObject::Save(IPropertyBag* bag, BOOL clearDirty, BOOL) {
   if (!bag) return E_POINTER;
-  if (!initialized_) return E_UNEXPECTED;
   BagAdapter adapter(bag, nullptr);
   const ::HRESULT hr =
       GuardedVtable(IID_IPersistPropertyBag, [&] { control_->WriteProperties(adapter); });
@@ -74,11 +75,11 @@ namespace {
 
 ::HRESULT ControlObject::Load(LPSTREAM stream) {
   if (!stream) return E_POINTER;
-  if (initialized_) return CO_E_ALREADYINITIALIZED;
+  if (persistenceStarted_) return CO_E_ALREADYINITIALIZED;
   StreamEntries entries;
   const ::HRESULT read = ReadEntries(stream, entries);
   if (FAILED(read)) return read;  // nothing done: the container may InitNew instead
-  const ::HRESULT hr = Initialize();
+  const ::HRESULT hr = BeginPersistence();
   if (FAILED(hr)) return hr;
   MemoryBag bag(std::move(entries));
   return GuardedVtable(IID_IPersistStreamInit, [&] { control_->ReadProperties(bag); });
@@ -86,7 +87,6 @@ namespace {
 
 ::HRESULT ControlObject::Save(LPSTREAM stream, BOOL clearDirty) {
   if (!stream) return E_POINTER;
-  if (!initialized_) return E_UNEXPECTED;
   return GuardedVtable(IID_IPersistStreamInit, [&] {
     MemoryBag bag;
     control_->WriteProperties(bag);
@@ -100,7 +100,6 @@ namespace {
 
 ::HRESULT ControlObject::GetSizeMax(ULARGE_INTEGER* size) {
   if (!size) return E_POINTER;
-  if (!initialized_) return E_UNEXPECTED;
   return GuardedVtable(IID_IPersistStreamInit, [&] {
     MemoryBag bag;
     control_->WriteProperties(bag);
