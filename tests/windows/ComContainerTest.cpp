@@ -446,7 +446,7 @@ TEST_F(Container, RaisedErrorsReachTheCallerWithNumberSourceAndText) {
   // Null has no value of the declared String type: Type mismatch (13).
   EXPECT_EQ(info.scode, static_cast<SCODE>(0x800A000D));
   EXPECT_EQ(FromBstr(info.bstrDescription), "Type mismatch");
-  EXPECT_EQ(FromBstr(info.bstrSource), "Velkor.ExcelTrendWizard");
+  EXPECT_EQ(FromBstr(info.bstrSource), "Velkor");
   SysFreeString(info.bstrDescription);
   SysFreeString(info.bstrSource);
   SysFreeString(info.bstrHelpFile);
@@ -481,7 +481,7 @@ TEST_F(Container, EarlyBoundCallsReachTheSameControlAsLateBoundOnes) {
   ASSERT_EQ(GetErrorInfo(0, error.Out()), S_OK);
   BSTR source = nullptr;
   error->GetSource(&source);
-  EXPECT_EQ(FromBstr(source), "Velkor.ExcelTrendWizard");
+  EXPECT_EQ(FromBstr(source), "Velkor");
   SysFreeString(source);
   error.Reset();
   dispatch.Reset();

@@ -31,10 +31,10 @@ const IID* AddressOf(REFIID iid) {
   return p;
 }
 
-// The source of an error the control raised without naming one: the class
-// by its ProgID, as the runtime names a class that raised an error.
+// The source of an error the control raised without naming one: the
+// library's name, as the runtime names the project an error came from.
 const wchar_t* ErrorSource() {
-  static const std::wstring source = ToWide(com_identity::kControlProgId);
+  static const std::wstring source = ToWide(com_identity::kTypeLibName);
   return source.c_str();
 }
 

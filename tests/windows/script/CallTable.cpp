@@ -67,7 +67,12 @@ Call ParseLine(std::string_view line) {
 constexpr std::string_view kVbHelpers = R"(
 Function Show(v)
   If IsObject(v) Then
-    Show = TypeName(v)
+    ' Wine's TypeName() crashes on Nothing; the runtime names it "Nothing".
+    If v Is Nothing Then
+      Show = "Nothing"
+    Else
+      Show = TypeName(v)
+    End If
   ElseIf IsNull(v) Then
     Show = "Null"
   ElseIf IsEmpty(v) Then
