@@ -68,15 +68,12 @@ void ClearSlot(VARIANT* result) {
   }
 }
 
-// What goes back to an Invoke caller: an array under DISPID_NEWENUM becomes
-// an enumerator over its elements.
-void PutResult(DISPID id, const Variant& value, VARIANT& out) {
-  if (id == DISPID_NEWENUM && value.IsArray()) {
-    V_UNKNOWN(&out) = MakeEnumerator(value.AsArray().items());
-    V_VT(&out) = VT_UNKNOWN;
-    return;
-  }
-  ToComVariant(value, out);
+// What DISPID_NEWENUM hands back: an array becomes an enumerator over its
+// elements, as callers of that member expect an IEnumVARIANT.
+Variant EnumerationResult(DISPID id, Variant value) {
+  if (id != DISPID_NEWENUM || !value.IsArray()) return value;
+  IEnumVARIANT* items = MakeEnumerator(value.AsArray().items());
+  return Variant(DispatchObject::Wrap(ComPtr<IEnumVARIANT>::Adopt(items).get()));
 }
 
 // The DISPPARAMS of one Invoke in declaration order: which VARIANT each
@@ -271,8 +268,8 @@ Variant DispatchCore::CallAndWriteBack(const std::string& member, InvokeKind kin
   const InvokeKind kind = put ? PutKind(flags, args.back()) : ReadKind(flags, args.size());
   if (result) VariantInit(result);
   return Guarded(info, [&] {
-    const Variant value = CallAndWriteBack(*member, kind, args, *sources);
-    if (result) PutResult(id, value, *result);
+    const Variant value = EnumerationResult(id, CallAndWriteBack(*member, kind, args, *sources));
+    if (result) ToComVariant(value, *result);
   });
 }
 
@@ -292,7 +289,8 @@ Variant DispatchCore::CallAndWriteBack(const std::string& member, InvokeKind kin
                                   : kind == DISPATCH_PROPERTYPUT  ? InvokeKind::PropertyLet
                                   : kind == DISPATCH_PROPERTYGET  ? InvokeKind::PropertyGet
                                                                   : InvokeKind::Method;
-    const Variant value = CallAndWriteBack(*member, invokeKind, values, sources);
+    const Variant value =
+        EnumerationResult(id, CallAndWriteBack(*member, invokeKind, values, sources));
     if (result) StoreResult(value, *result);
   });
 }
