@@ -174,19 +174,23 @@ struct ArrayGuard {
   SAFEARRAY* Release() { return std::exchange(array, nullptr); }
 };
 
-SAFEARRAY* ToSafeArray(const SafeArray& from) {
+void Store(const Variant& value, VARTYPE vt, void* p, bool releaseOld);
+
+// A new SAFEARRAY of `vt` elements with the bounds of `from`, each element
+// converted as a variable of that type takes it.
+SAFEARRAY* ToSafeArray(const SafeArray& from, VARTYPE vt) {
   std::vector<SAFEARRAYBOUND> bounds;
   for (int d = 1; d <= from.Dimensions(); ++d) {
     const SafeArray::Bound b = from.Bounds(d);
     bounds.push_back({static_cast<ULONG>(b.count), static_cast<LONG>(b.lower)});
   }
   if (bounds.empty()) bounds.push_back({0, 0});  // an array never dimensioned
-  ArrayGuard guard{SafeArrayCreate(VT_VARIANT, static_cast<UINT>(bounds.size()), bounds.data())};
-  if (!guard.array) Raise(err::kOutOfMemory);
+  ArrayGuard guard{SafeArrayCreate(vt, static_cast<UINT>(bounds.size()), bounds.data())};
+  if (!guard.array) Raise(err::kTypeMismatch);  // no array of that type
   auto put = [&](LONG* indices, const Variant& item) {
     void* cell = nullptr;
     if (FAILED(SafeArrayPtrOfIndex(guard.array, indices, &cell))) Raise(err::kOutOfMemory);
-    ToComVariant(item, *static_cast<VARIANT*>(cell));
+    Store(item, vt, cell, false);  // a new array's cells hold nothing yet
   };
   if (from.Dimensions() == 1) {
     for (LONG i = from.LBound(1); i <= from.UBound(1); ++i) put(&i, from.at(i));
@@ -232,8 +236,7 @@ double Rounded(const Variant& value) {
 void Store(const Variant& value, VARTYPE vt, void* p, bool releaseOld) {
   if (vt & VT_ARRAY) {
     if (!value.IsArray()) Raise(err::kTypeMismatch);
-    if ((vt & ~VT_ARRAY) != VT_VARIANT) Raise(err::kTypeMismatch);
-    SAFEARRAY* array = ToSafeArray(value.AsArray());
+    SAFEARRAY* array = ToSafeArray(value.AsArray(), static_cast<VARTYPE>(vt & ~VT_ARRAY));
     auto* slot = static_cast<SAFEARRAY**>(p);
     if (releaseOld && *slot) SafeArrayDestroy(*slot);
     *slot = array;
@@ -389,7 +392,7 @@ void ToComVariant(const Variant& value, VARIANT& out) {
       return;
     }
     case VarType::Array:
-      V_ARRAY(&out) = ToSafeArray(value.AsArray());
+      V_ARRAY(&out) = ToSafeArray(value.AsArray(), VT_VARIANT);
       V_VT(&out) = VT_ARRAY | VT_VARIANT;
       return;
   }

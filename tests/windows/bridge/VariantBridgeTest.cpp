@@ -286,6 +286,28 @@ TEST(VariantBridge, WriteBackLeavesByValueArgumentsAloneAndFollowsAReferenceChai
   EXPECT_EQ(n, 17);
 }
 
+// An array variable of a fixed element type takes each element converted;
+// one element that does not convert leaves the variable as it was.
+TEST(VariantBridge, WriteBackIntoTypedArrayVariables) {
+  SAFEARRAYBOUND bound{1, 0};
+  SAFEARRAY* texts = SafeArrayCreate(VT_BSTR, 1, &bound);
+  VARIANT ref = RefTo(VT_ARRAY | VT_BSTR, &texts);
+  WriteBack(Variant(SafeArray({Variant(1), Variant(true)}, 1)), ref);
+  EXPECT_EQ(Describe(FromComVariant(ref)), "Array(1 to 2)[String \"1\", String \"True\"]");
+
+  SAFEARRAY* longs = SafeArrayCreate(VT_I4, 1, &bound);
+  SAFEARRAY* before = longs;
+  VARIANT longsRef = RefTo(VT_ARRAY | VT_I4, &longs);
+  EXPECT_EQ(RaisedBy([&] {
+              WriteBack(Variant(SafeArray({Variant(1), Variant("x")}, 0)), longsRef);
+            }),
+            13);
+  EXPECT_EQ(longs, before);
+  EXPECT_EQ(RaisedBy([&] { WriteBack(Variant(1), longsRef); }), 13) << "not an array";
+  SafeArrayDestroy(texts);
+  SafeArrayDestroy(longs);
+}
+
 TEST(VariantBridge, StoreResultFillsAnUninitialisedSlot) {
   BSTR slot = reinterpret_cast<BSTR>(0x1);  // garbage: must not be freed
   VARIANT ref = RefTo(VT_BSTR, &slot);
