@@ -34,6 +34,27 @@ Exposers& TheExposers() {
   return exposers;
 }
 
+// The wrapper Expose last made for each object, while it lives.
+struct Identities {
+  std::mutex lock;
+  std::map<const Object*, std::pair<IDispatch*, const DispatchCore*>> byObject;
+};
+
+Identities& TheIdentities() {
+  static Identities identities;
+  return identities;
+}
+
+// A new reference on the object's living wrapper, or null.
+IDispatch* IdentityOf(const Object* object) {
+  Identities& all = TheIdentities();
+  std::lock_guard<std::mutex> guard(all.lock);
+  auto it = all.byObject.find(object);
+  if (it == all.byObject.end()) return nullptr;
+  it->second.first->AddRef();
+  return it->second.first;
+}
+
 ExposerFn ExposerOf(std::string_view typeName) {
   Exposers& all = TheExposers();
   std::lock_guard<std::mutex> guard(all.lock);
@@ -159,14 +180,34 @@ IDispatch* Expose(const ObjectPtr& object) {
     outside->dispatch()->AddRef();
     return outside->dispatch();
   }
-  if (ExposerFn make = ExposerOf(object->TypeName())) return make(object);
-  return ExposeGeneric(object);
+  if (IDispatch* same = IdentityOf(object.get())) return same;
+  ExposerFn make = ExposerOf(object->TypeName());
+  IDispatch* made = make ? make(object) : ExposeGeneric(object);
+  ComPtr<IHeldObject> held;
+  if (made &&
+      SUCCEEDED(made->QueryInterface(kIID_IHeldObject, reinterpret_cast<void**>(held.Out()))) &&
+      held->HeldObject() == object)
+    held->BecomeIdentity();
+  return made;
 }
 
 // ---------------------------------------------------------------- DispatchCore
 
 DispatchCore::DispatchCore(ObjectPtr object, ITypeInfo* typeInfo)
     : object_(std::move(object)), typeInfo_(InterfaceOf(typeInfo)) {}
+
+DispatchCore::~DispatchCore() {
+  Identities& all = TheIdentities();
+  std::lock_guard<std::mutex> guard(all.lock);
+  auto it = all.byObject.find(object_.get());
+  if (it != all.byObject.end() && it->second.second == this) all.byObject.erase(it);
+}
+
+void DispatchCore::BecomeIdentity(IDispatch* self) {
+  Identities& all = TheIdentities();
+  std::lock_guard<std::mutex> guard(all.lock);
+  all.byObject[object_.get()] = {self, this};
+}
 
 ::HRESULT DispatchCore::GetTypeInfoCount(UINT* count) const {
   if (!count) return E_POINTER;

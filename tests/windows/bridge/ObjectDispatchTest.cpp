@@ -252,6 +252,23 @@ TEST_F(ObjectDispatchTest, OurOwnObjectsComeBackAsTheOriginal) {
   EXPECT_EQ(V_DISPATCH(back.get()), dispatch.get()) << "an outside object leaves as itself";
 }
 
+// Script engines compare references by their IUnknown ("Is").
+TEST_F(ObjectDispatchTest, TheSameObjectGoesOutAsTheSameInterfaceWhileOneIsHeld) {
+  ComPtr<IDispatch> again = DispatchOfObject(recorder);
+  EXPECT_EQ(again.get(), dispatch.get());
+  ComVariant asValue{Variant(ObjectPtr(recorder))};
+  EXPECT_EQ(V_DISPATCH(asValue.get()), dispatch.get());
+  EXPECT_NE(DispatchOfObject(std::make_shared<Recorder>()).get(), dispatch.get());
+
+  again.Reset();
+  asValue.Out();
+  dispatch.Reset();  // the last reference: the wrapper is gone
+  dispatch = DispatchOfObject(recorder);
+  Params none(std::vector<VARIANT>{});
+  EXPECT_EQ(Invoke(L"", DISPATCH_PROPERTYGET, none), "String \"default\"")
+      << "a fresh wrapper, not the released one";
+}
+
 // The server registers its own IDispatch for some classes.
 int exposed = 0;
 IDispatch* CountingExposer(ObjectPtr object) {
