@@ -19,6 +19,9 @@ namespace {
 
 constexpr DISPID kFirstId = 1;
 constexpr std::string_view kNewEnum = "_NewEnum";
+// No member takes more; a named position beyond it is the caller's mistake,
+// not a reason to make room for it.
+constexpr std::size_t kMaxArguments = 255;
 
 std::string Folded(std::string_view name) {
   return utf8::Map(name, utf8::ToLower);
@@ -114,8 +117,8 @@ std::optional<std::vector<VARIANT*>> Arrange(DISPPARAMS& params, bool put) {
       putValue = &params.rgvarg[k];
       continue;
     }
-    if (position < 0) return std::nullopt;
     const auto at = static_cast<std::size_t>(position);
+    if (position < 0 || at >= kMaxArguments) return std::nullopt;
     if (at >= sources.size()) sources.resize(at + 1, nullptr);
     if (sources[at]) return std::nullopt;  // named twice, or also positional
     sources[at] = &params.rgvarg[k];

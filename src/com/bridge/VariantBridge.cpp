@@ -13,26 +13,21 @@
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/Object.h"
+#include "platform/VbError.h"
 
 namespace velkor::com {
 
 namespace {
 
 constexpr std::int32_t kUnsupportedType = 458;
-constexpr std::uint32_t kRuntimeFacility = 0x800A0000u;
-
 // A cell error value travels as the runtime's HRESULT of its number, the
-// way the host passes #VALUE! (2015) as 0x800A07DF.
+// way the host passes #VALUE! (2015) as 0x800A07DF; VbError knows the rule.
 SCODE ScodeOfError(std::int32_t code) {
-  if (code > 0 && code <= 0xFFFF) return static_cast<SCODE>(kRuntimeFacility | code);
-  return code;
+  return VbError(code).hresult();
 }
 
 std::int32_t ErrorOfScode(SCODE scode) {
-  const auto bits = static_cast<std::uint32_t>(scode);
-  if ((bits & 0xFFFF0000u) == kRuntimeFacility && (bits & 0xFFFFu) != 0)
-    return static_cast<std::int32_t>(bits & 0xFFFFu);
-  return scode;
+  return VbError::FromHResult(scode).number();
 }
 
 // A whole number as Long when it fits, else as Double.

@@ -121,6 +121,11 @@ TEST_F(ObjectDispatchTest, ArgumentsArriveInDeclarationOrder) {
                                         std::vector<std::pair<DISPID, VARIANT>>{{0, Long(2)}});
   EXPECT_EQ(Invoke(L"Echo", DISPATCH_METHOD, *twice), "hr " + std::to_string(DISP_E_PARAMNOTFOUND))
       << "a position given twice";
+  auto distant = std::make_unique<Params>(
+      std::vector<VARIANT>{}, std::vector<std::pair<DISPID, VARIANT>>{{1 << 30, Long(2)}});
+  EXPECT_EQ(Invoke(L"Echo", DISPATCH_METHOD, *distant),
+            "hr " + std::to_string(DISP_E_PARAMNOTFOUND))
+      << "a position no member has";
 }
 
 TEST_F(ObjectDispatchTest, InvokeFlagsMapToTheCallKinds) {
