@@ -141,19 +141,31 @@ void WriteBackAll(const std::vector<Variant>& args, const std::vector<VARIANT*>&
   }
 }
 
+// The implemented type of a class that is its default interface (the first
+// one when none is marked).
+UINT DefaultImplType(ITypeInfo* cls, UINT count) {
+  for (UINT i = 0; i < count; ++i) {
+    INT flags = 0;
+    if (SUCCEEDED(cls->GetImplTypeFlags(i, &flags)) && (flags & IMPLTYPEFLAG_FDEFAULT) &&
+        !(flags & IMPLTYPEFLAG_FSOURCE))
+      return i;
+  }
+  return 0;
+}
+
 // The interface a type description stands for: a class's default interface
 // (as CreateDispTypeInfo hands out), an interface as it is.
 ComPtr<ITypeInfo> InterfaceOf(ITypeInfo* info) {
   ComPtr<ITypeInfo> out(info);
   TYPEATTR* attributes = nullptr;
   if (!info || FAILED(info->GetTypeAttr(&attributes))) return out;
-  const bool isClass = attributes->typekind == TKIND_COCLASS && attributes->cImplTypes > 0;
+  const UINT count = attributes->typekind == TKIND_COCLASS ? attributes->cImplTypes : 0;
   info->ReleaseTypeAttr(attributes);
-  HREFTYPE first = 0;
-  if (isClass && SUCCEEDED(info->GetRefTypeOfImplType(0, &first))) {
-    ComPtr<ITypeInfo> itf;
-    if (SUCCEEDED(info->GetRefTypeInfo(first, itf.Out()))) out = itf;
-  }
+  HREFTYPE ref = 0;
+  ComPtr<ITypeInfo> itf;
+  if (count > 0 && SUCCEEDED(info->GetRefTypeOfImplType(DefaultImplType(info, count), &ref)) &&
+      SUCCEEDED(info->GetRefTypeInfo(ref, itf.Out())))
+    out = itf;
   return out;
 }
 
