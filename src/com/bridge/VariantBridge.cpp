@@ -39,7 +39,7 @@ Variant WholeNumber(T n) {
 
 // ------------------------------------------------------------------ reading
 
-Variant ReadArray(SAFEARRAY* array);
+Variant ReadArray(SAFEARRAY* array, VARTYPE vt);
 
 Variant ReadObject(IUnknown* unknown) {
   return Variant(DispatchObject::Wrap(unknown));
@@ -47,7 +47,8 @@ Variant ReadObject(IUnknown* unknown) {
 
 // The value of type `vt` stored at `p`.
 Variant ReadValue(VARTYPE vt, const void* p) {
-  if (vt & VT_ARRAY) return ReadArray(*static_cast<SAFEARRAY* const*>(p));
+  if (vt & VT_ARRAY)
+    return ReadArray(*static_cast<SAFEARRAY* const*>(p), static_cast<VARTYPE>(vt & ~VT_ARRAY));
   switch (vt) {
     case VT_EMPTY:
       return {};
@@ -133,12 +134,14 @@ Variant ReadElement(SAFEARRAY* array, VARTYPE vt, LONG* indices) {
   return ReadValue(vt, cell);
 }
 
-Variant ReadArray(SAFEARRAY* array) {
+// The elements are of type `vt`, as the VARIANT holding the array says.
+Variant ReadArray(SAFEARRAY* array, VARTYPE vt) {
   if (!array) return Variant(SafeArray());
   const UINT dimensions = SafeArrayGetDim(array);
   if (dimensions < 1 || dimensions > 2) Raise(err::kTypeMismatch);
-  VARTYPE vt = VT_EMPTY;
-  if (FAILED(SafeArrayGetVartype(array, &vt))) Raise(kUnsupportedType);
+  // Elements of another size than the type's would be read wrongly.
+  VARTYPE stored = VT_EMPTY;
+  if (SUCCEEDED(SafeArrayGetVartype(array, &stored)) && stored != vt) Raise(err::kTypeMismatch);
   ArrayLock lock(array);
   const SafeArray::Bound rows = BoundOf(array, 1);
   if (dimensions == 1) {

@@ -203,12 +203,20 @@ TEST(VariantBridge, TypedArraysArriveElementByElement) {
   EXPECT_EQ(Describe(FromComVariant(RefTo(VT_ARRAY | VT_I4, &held))), Describe(a.value()));
 }
 
-TEST(VariantBridge, ArraysOfMoreThanTwoDimensionsAreATypeMismatch) {
+TEST(VariantBridge, ArraysOfMoreThanTwoDimensionsOrMislabelledAreATypeMismatch) {
   SAFEARRAYBOUND bounds[] = {{1, 0}, {1, 0}, {1, 0}};
   ComVariant cube;
   V_VT(cube.get()) = VT_ARRAY | VT_VARIANT;
   V_ARRAY(cube.get()) = SafeArrayCreate(VT_VARIANT, 3, bounds);
   EXPECT_EQ(RaisedBy([&] { cube.value(); }), 13);
+
+  // A VARIANT that names another element type than its array holds.
+  SAFEARRAYBOUND bound{2, 0};
+  ComVariant mislabelled;
+  V_VT(mislabelled.get()) = VT_ARRAY | VT_I2;
+  V_ARRAY(mislabelled.get()) = SafeArrayCreate(VT_I4, 1, &bound);
+  EXPECT_EQ(RaisedBy([&] { mislabelled.value(); }), 13);
+  V_VT(mislabelled.get()) = VT_ARRAY | VT_I4;  // so that it is freed as what it is
 }
 
 TEST(VariantBridge, NestedArraysAndEmptyArraysRoundTrip) {
