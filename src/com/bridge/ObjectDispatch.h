@@ -46,7 +46,9 @@ struct IHeldObject : IUnknown {
   virtual ObjectPtr HeldObject() = 0;
   // Makes this wrapper the one Expose hands out for its object while it
   // lives, so that a caller comparing two references finds them the same.
-  virtual void BecomeIdentity() = 0;
+  // A wrapper that is the only one for its object by construction needs
+  // nothing here.
+  virtual void BecomeIdentity() {}
 };
 
 // The object behind one of the project's own wrappers; null for any other.
