@@ -1,6 +1,5 @@
 #include "tools/idlgen/IdlWriter.h"
 
-#include <cstdio>
 #include <string_view>
 #include <vector>
 
@@ -18,12 +17,6 @@ using slots::SlotKind;
 namespace id = com_identity;
 
 namespace {
-
-std::string Hex(std::int32_t value) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<unsigned>(value));
-  return buffer;
-}
 
 // Attributes joined by ", " inside brackets.
 std::string Attributes(const std::vector<std::string>& attrs) {
@@ -55,7 +48,7 @@ std::string_view KindAttribute(SlotKind kind) {
 }
 
 void WriteMember(std::ostream& out, const DualInterface& itf, const Slot& s) {
-  std::vector<std::string> attrs{"id(" + Hex(itf.DispId(s.name)) + ")"};
+  std::vector<std::string> attrs{"id(" + HexId(itf.DispId(s.name)) + ")"};
   if (auto kind = KindAttribute(s.kind); !kind.empty()) attrs.emplace_back(kind);
   if (s.hidden) attrs.emplace_back("hidden");
   if (s.nonBrowsable) attrs.emplace_back("nonbrowsable");

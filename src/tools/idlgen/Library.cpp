@@ -1,6 +1,7 @@
 #include "tools/idlgen/Library.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <stdexcept>
 
 #include "control/ComIdentity.h"
@@ -88,6 +89,13 @@ std::string_view VarTypeOf(const TypeRef& type) {
       break;
   }
   return "VT_EMPTY";
+}
+
+std::string HexId(std::int32_t id) {
+  if (id < 0) return std::to_string(id);  // DISPID_NEWENUM and the like
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<unsigned>(id));
+  return buffer;
 }
 
 std::string UuidText(const Guid& id) {

@@ -44,6 +44,8 @@ std::string CppType(const slots::TypeRef& type);
 // The VARIANT type that carries a value of `type`: "VT_VARIANT", "VT_BOOL"...
 std::string_view VarTypeOf(const slots::TypeRef& type);
 
+// "0x60030000": a dispatch id as the IDL and the thunks write it.
+std::string HexId(std::int32_t id);
 // The registry form without braces, as uuid() takes it.
 std::string UuidText(const Guid& id);
 // `text` as an IDL string literal, quotes included.

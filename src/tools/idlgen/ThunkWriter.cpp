@@ -91,8 +91,8 @@ void WriteThunk(std::ostream& out, const DualInterface& itf, const Slot& s) {
     out << "};\n";
     args = "args";
   }
-  out << "    return CallMember(" << itf.DispId(s.name) << ", " << DispatchKind(s.kind) << ", "
-      << args << ", " << s.params.size() << ", &result);\n  }\n";
+  out << "    return CallMember(" << HexId(itf.DispId(s.name)) << ", " << DispatchKind(s.kind)
+      << ", " << args << ", " << s.params.size() << ", &result);\n  }\n";
 }
 
 void WriteClass(std::ostream& out, const DualInterface& itf) {
