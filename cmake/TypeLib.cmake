@@ -10,7 +10,6 @@
 # velkor_embed_typelib(TARGET) adds the .rc to a target so that it is rebuilt
 # whenever the library changes.
 
-enable_language(RC)
 find_program(VELKOR_WIDL NAMES x86_64-w64-mingw32-widl widl REQUIRED)
 # Wine's IDL files (libwine-dev) and its stdole2.tlb (libwine), which the
 # library imports.

@@ -40,6 +40,18 @@ TEST(TypeLib, BuiltLibraryMatchesThePublishedTables) {
   lib->Release();
 }
 
+// The server carries the library as resource 1 TYPELIB; this test program
+// embeds it the same way, so its own file loads as the library.
+TEST(TypeLib, EmbeddedResourceMatchesThePublishedTables) {
+  wchar_t self[MAX_PATH];
+  ASSERT_GT(GetModuleFileNameW(nullptr, self, MAX_PATH), 0u);
+  ITypeLib* lib = Load(self);
+  ASSERT_NE(lib, nullptr);
+  const auto diffs = CompareWithSlotTables(lib);
+  EXPECT_TRUE(diffs.empty()) << Joined(diffs);
+  lib->Release();
+}
+
 // The comparison must not pass a library it does not know: another library
 // differs in its identity and lacks every type.
 TEST(TypeLib, ComparisonReportsAForeignLibrary) {
