@@ -39,7 +39,7 @@ add_custom_command(
   OUTPUT ${typelib_dir}/velkor.tlb ${typelib_dir}/velkor_idl.h
   COMMAND ${VELKOR_WIDL} --win64 -I${VELKOR_WINE_IDL_DIR} -L${VELKOR_STDOLE_DIR}
           -t -T velkor.tlb -h -H velkor_idl.h velkor.idl
-  DEPENDS ${typelib_dir}/idlgen.stamp ${typelib_dir}/velkor.idl
+  DEPENDS ${typelib_dir}/velkor.idl
   WORKING_DIRECTORY ${typelib_dir}
   COMMENT "Compiling the type library velkor.tlb")
 
