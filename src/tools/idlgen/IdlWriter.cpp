@@ -12,7 +12,6 @@ namespace velkor::idlgen {
 using slots::BaseType;
 using slots::Param;
 using slots::Slot;
-using slots::SlotKind;
 
 namespace id = com_identity;
 
@@ -33,23 +32,9 @@ std::string ParamText(const Param& p) {
   return Attributes(attrs) + " " + IdlType(p.type) + (p.byRef ? "* " : " ") + std::string(p.name);
 }
 
-std::string_view KindAttribute(SlotKind kind) {
-  switch (kind) {
-    case SlotKind::Get:
-      return "propget";
-    case SlotKind::Let:
-      return "propput";
-    case SlotKind::Set:
-      return "propputref";
-    case SlotKind::Method:
-      break;
-  }
-  return {};
-}
-
 void WriteMember(std::ostream& out, const DualInterface& itf, const Slot& s) {
   std::vector<std::string> attrs{"id(" + HexId(itf.DispId(s.name)) + ")"};
-  if (auto kind = KindAttribute(s.kind); !kind.empty()) attrs.emplace_back(kind);
+  if (auto kind = SpellingOf(s.kind).idlAttribute; !kind.empty()) attrs.emplace_back(kind);
   if (s.hidden) attrs.emplace_back("hidden");
   if (s.nonBrowsable) attrs.emplace_back("nonbrowsable");
   std::vector<std::string> params;

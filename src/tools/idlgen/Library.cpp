@@ -41,6 +41,16 @@ std::vector<DualInterface> DualInterfaces() {
   return out;
 }
 
+const KindSpelling& SpellingOf(slots::SlotKind kind) {
+  static constexpr KindSpelling kSpellings[] = {
+      {"propget", "get_", "DISPATCH_PROPERTYGET"},           // Get
+      {"propput", "put_", "DISPATCH_PROPERTYPUT"},           // Let
+      {"propputref", "putref_", "DISPATCH_PROPERTYPUTREF"},  // Set
+      {"", "", "DISPATCH_METHOD"},                           // Method
+  };
+  return kSpellings[static_cast<int>(kind)];
+}
+
 Guid EnumGuid(std::string_view enumName) {
   if (enumName == "OpenPramEnum") return com_identity::kEnumOpenPramEnum;
   if (enumName == "quereParam") return com_identity::kEnumQuereParam;

@@ -32,6 +32,15 @@ struct DualInterface {
 // The control's interface first, then the published classes in their order.
 std::vector<DualInterface> DualInterfaces();
 
+// How a slot's kind is spelled: its IDL attribute ("propget"; empty for a
+// method), the prefix of its C++ vtable member ("get_"), its DISPATCH_ flag.
+struct KindSpelling {
+  std::string_view idlAttribute;
+  std::string_view cppPrefix;
+  std::string_view dispatchFlag;
+};
+const KindSpelling& SpellingOf(slots::SlotKind kind);
+
 // The identifier of a published enumeration; raises when it has none.
 Guid EnumGuid(std::string_view enumName);
 
