@@ -43,7 +43,7 @@ void WriteThunk(std::ostream& out, const DualInterface& itf, const Slot& s) {
   std::vector<std::string> decls;
   for (const Param& p : s.params) decls.push_back(Declaration(p));
   if (hasResult) decls.push_back(CppType(s.result) + "* retval");
-  out << "  HRESULT STDMETHODCALLTYPE " << SpellingOf(s.kind).cppPrefix << s.name << "(";
+  out << "  ::HRESULT STDMETHODCALLTYPE " << SpellingOf(s.kind).cppPrefix << s.name << "(";
   for (std::size_t i = 0; i < decls.size(); ++i) out << (i ? ", " : "") << decls[i];
   out << ") override {\n";
   for (const Param& p : s.params)
@@ -74,7 +74,7 @@ void WriteClass(std::ostream& out, const DualInterface& itf) {
       << "  static const IID& Iid() { return __uuidof(" << base << "); }\n\n"
       << "  // The member `id` with its arguments in declaration order (see\n"
       << "  // DualPacking.h); `kind` is one of the DISPATCH_ flags.\n"
-      << "  virtual HRESULT CallMember(DISPID id, WORD kind, VARIANT* args, UINT count,\n"
+      << "  virtual ::HRESULT CallMember(DISPID id, WORD kind, VARIANT* args, UINT count,\n"
       << "                             VARIANT* result) = 0;\n\n";
   for (const Slot& s : itf.slots) WriteThunk(out, itf, s);
   out << "};\n\n";
