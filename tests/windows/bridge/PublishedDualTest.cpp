@@ -6,14 +6,13 @@
 
 #include <oleauto.h>
 
-#include "DualThunks.h"  // first: it names the platform's HRESULT unqualified
-
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
 #include "BridgeTestSupport.h"
+#include "DualThunks.h"
 #include "com/bridge/Bstr.h"
 #include "com/bridge/DispatchObject.h"
 #include "com/bridge/ErrorBridge.h"
