@@ -4,6 +4,7 @@
 
 #include "control/ComIdentity.h"
 #include "control/SlotBuilders.h"
+#include "model/TraceFields.h"
 #include "platform/VbString.h"
 
 namespace velkor::slots {
@@ -76,24 +77,14 @@ std::vector<PublishedClass> BuildClasses() {
   return out;
 }
 
+// The record's layout is the trace record's own.
 std::vector<PublishedRecord> BuildRecords() {
-  constexpr auto S = FieldType::String;
-  constexpr auto I = FieldType::Integer;
-  return {{"TraceOrder",
-           id::kRecordTraceOrder,
-           {{"WorksheetName", S},
-            {"DataSourceName", S},
-            {"TraceName", S},
-            {"CellRange", S},
-            {"TraceOrder", I},
-            {"qsIndex", I},
-            {"ServerName", S},
-            {"TagName", S},
-            {"ServerNameCell", S},
-            {"TagNameCell", S},
-            {"State", S},
-            {"WorkbookName", S},
-            {"TraceNameCell", S}}}};
+  PublishedRecord traceOrder{"TraceOrder", id::kRecordTraceOrder, {}};
+  for (const TraceField& f : TraceFieldsInLayoutOrder()) {
+    const bool integer = std::holds_alternative<std::int16_t TraceOrder::*>(f.member);
+    traceOrder.fields.push_back({f.name, integer ? FieldType::Integer : FieldType::String});
+  }
+  return {traceOrder};
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "control/ComIdentity.h"
 #include "control/PublishedTypes.h"
 #include "control/Slots.h"
+#include "tools/idlgen/Library.h"
 
 namespace velkor::com::testing {
 
@@ -109,32 +110,10 @@ std::string TypeText(ITypeInfo* owner, const TYPEDESC& t) {
   }
 }
 
-bool IsLibraryEnum(std::string_view name) {
-  for (const auto& e : slots::PublishedEnums())
-    if (e.name == name) return true;
-  return false;
-}
-
-// What the library must declare for a value of `type`.
+// What the library must declare for a value of `type`; the mapping itself
+// is pinned row by row in TypeLibTest.cpp.
 std::string Expected(const TypeRef& type) {
-  switch (type.base) {
-    case BaseType::Variant:
-      return "VARIANT";
-    case BaseType::Boolean:
-      return "VARIANT_BOOL";
-    case BaseType::Long:
-      return "long";
-    case BaseType::String:
-      return "BSTR";
-    case BaseType::Enum:  // enumerations of outside libraries are plain Longs
-      return IsLibraryEnum(type.name) ? std::string(type.name) : "long";
-    case BaseType::Object:
-      if (slots::FindPublishedClass(type.name)) return "_" + std::string(type.name) + "*";
-      return type.name == "IUnknown" ? "IUnknown*" : "IDispatch*";
-    case BaseType::None:
-      break;
-  }
-  return "void";
+  return idlgen::IdlType(type);
 }
 
 // The IDL compiler cannot carry the default of a Variant parameter: such a

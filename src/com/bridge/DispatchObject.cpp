@@ -51,9 +51,30 @@ WORD FlagsOf(InvokeKind kind) {
 class OutgoingArgs {
  public:
   OutgoingArgs(std::span<Variant> args, bool put) : values_(args.size()), refs_(args.size()) {
+    for (VARIANT& v : values_) VariantInit(&v);
+    try {
+      Convert(args, put);
+    } catch (...) {
+      Clear();
+      throw;
+    }
+  }
+  OutgoingArgs(const OutgoingArgs&) = delete;
+  OutgoingArgs& operator=(const OutgoingArgs&) = delete;
+  ~OutgoingArgs() { Clear(); }
+
+  VARIANT* passed() { return refs_.data(); }
+  // Copies what the callee left in the referenced values back to `args`.
+  void ReadBack(std::span<Variant> args) const {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+      if (V_VT(&refs_[args.size() - 1 - i]) & VT_BYREF) args[i] = FromComVariant(values_[i]);
+    }
+  }
+
+ private:
+  void Convert(std::span<Variant> args, bool put) {
     const std::size_t n = args.size();
     for (std::size_t i = 0; i < n; ++i) {
-      VariantInit(&values_[i]);
       ToComVariant(args[i], values_[i]);
       VARIANT& passed = refs_[n - 1 - i];  // DISPPARAMS holds them reversed
       const bool byValue = args[i].IsMissing() || (put && i + 1 == n);
@@ -65,21 +86,10 @@ class OutgoingArgs {
       }
     }
   }
-  OutgoingArgs(const OutgoingArgs&) = delete;
-  OutgoingArgs& operator=(const OutgoingArgs&) = delete;
-  ~OutgoingArgs() {
+  void Clear() {
     for (VARIANT& v : values_) VariantClear(&v);
   }
 
-  VARIANT* passed() { return refs_.data(); }
-  // Copies what the callee left in the referenced values back to `args`.
-  void ReadBack(std::span<Variant> args) const {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-      if (V_VT(&refs_[args.size() - 1 - i]) & VT_BYREF) args[i] = FromComVariant(values_[i]);
-    }
-  }
-
- private:
   std::vector<VARIANT> values_;
   std::vector<VARIANT> refs_;
 };

@@ -19,6 +19,9 @@ namespace {
 
 constexpr DISPID kFirstId = 1;
 constexpr std::string_view kNewEnum = "_NewEnum";
+// No member takes more; a named position beyond it is the caller's mistake,
+// not a reason to make room for it.
+constexpr std::size_t kMaxArguments = 255;
 
 std::string Folded(std::string_view name) {
   return utf8::Map(name, utf8::ToLower);
@@ -32,6 +35,27 @@ struct Exposers {
 Exposers& TheExposers() {
   static Exposers exposers;
   return exposers;
+}
+
+// The wrapper Expose last made for each object, while it lives.
+struct Identities {
+  std::mutex lock;
+  std::map<const Object*, std::pair<IDispatch*, const DispatchCore*>> byObject;
+};
+
+Identities& TheIdentities() {
+  static Identities identities;
+  return identities;
+}
+
+// A new reference on the object's living wrapper, or null.
+IDispatch* IdentityOf(const Object* object) {
+  Identities& all = TheIdentities();
+  std::lock_guard<std::mutex> guard(all.lock);
+  auto it = all.byObject.find(object);
+  if (it == all.byObject.end()) return nullptr;
+  it->second.first->AddRef();
+  return it->second.first;
 }
 
 ExposerFn ExposerOf(std::string_view typeName) {
@@ -68,15 +92,12 @@ void ClearSlot(VARIANT* result) {
   }
 }
 
-// What goes back to an Invoke caller: an array under DISPID_NEWENUM becomes
-// an enumerator over its elements.
-void PutResult(DISPID id, const Variant& value, VARIANT& out) {
-  if (id == DISPID_NEWENUM && value.IsArray()) {
-    V_UNKNOWN(&out) = MakeEnumerator(value.AsArray().items());
-    V_VT(&out) = VT_UNKNOWN;
-    return;
-  }
-  ToComVariant(value, out);
+// What DISPID_NEWENUM hands back: an array becomes an enumerator over its
+// elements, as callers of that member expect an IEnumVARIANT.
+Variant EnumerationResult(DISPID id, Variant value) {
+  if (id != DISPID_NEWENUM || !value.IsArray()) return value;
+  IEnumVARIANT* items = MakeEnumerator(value.AsArray().items());
+  return Variant(DispatchObject::Wrap(ComPtr<IEnumVARIANT>::Adopt(items).get()));
 }
 
 // The DISPPARAMS of one Invoke in declaration order: which VARIANT each
@@ -96,8 +117,8 @@ std::optional<std::vector<VARIANT*>> Arrange(DISPPARAMS& params, bool put) {
       putValue = &params.rgvarg[k];
       continue;
     }
-    if (position < 0) return std::nullopt;
     const auto at = static_cast<std::size_t>(position);
+    if (position < 0 || at >= kMaxArguments) return std::nullopt;
     if (at >= sources.size()) sources.resize(at + 1, nullptr);
     if (sources[at]) return std::nullopt;  // named twice, or also positional
     sources[at] = &params.rgvarg[k];
@@ -120,19 +141,31 @@ void WriteBackAll(const std::vector<Variant>& args, const std::vector<VARIANT*>&
   }
 }
 
+// The implemented type of a class that is its default interface (the first
+// one when none is marked).
+UINT DefaultImplType(ITypeInfo* cls, UINT count) {
+  for (UINT i = 0; i < count; ++i) {
+    INT flags = 0;
+    if (SUCCEEDED(cls->GetImplTypeFlags(i, &flags)) && (flags & IMPLTYPEFLAG_FDEFAULT) &&
+        !(flags & IMPLTYPEFLAG_FSOURCE))
+      return i;
+  }
+  return 0;
+}
+
 // The interface a type description stands for: a class's default interface
 // (as CreateDispTypeInfo hands out), an interface as it is.
 ComPtr<ITypeInfo> InterfaceOf(ITypeInfo* info) {
   ComPtr<ITypeInfo> out(info);
   TYPEATTR* attributes = nullptr;
   if (!info || FAILED(info->GetTypeAttr(&attributes))) return out;
-  const bool isClass = attributes->typekind == TKIND_COCLASS && attributes->cImplTypes > 0;
+  const UINT count = attributes->typekind == TKIND_COCLASS ? attributes->cImplTypes : 0;
   info->ReleaseTypeAttr(attributes);
-  HREFTYPE first = 0;
-  if (isClass && SUCCEEDED(info->GetRefTypeOfImplType(0, &first))) {
-    ComPtr<ITypeInfo> itf;
-    if (SUCCEEDED(info->GetRefTypeInfo(first, itf.Out()))) out = itf;
-  }
+  HREFTYPE ref = 0;
+  ComPtr<ITypeInfo> itf;
+  if (count > 0 && SUCCEEDED(info->GetRefTypeOfImplType(DefaultImplType(info, count), &ref)) &&
+      SUCCEEDED(info->GetRefTypeInfo(ref, itf.Out())))
+    out = itf;
   return out;
 }
 
@@ -162,14 +195,34 @@ IDispatch* Expose(const ObjectPtr& object) {
     outside->dispatch()->AddRef();
     return outside->dispatch();
   }
-  if (ExposerFn make = ExposerOf(object->TypeName())) return make(object);
-  return ExposeGeneric(object);
+  if (IDispatch* same = IdentityOf(object.get())) return same;
+  ExposerFn make = ExposerOf(object->TypeName());
+  IDispatch* made = make ? make(object) : ExposeGeneric(object);
+  ComPtr<IHeldObject> held;
+  if (made &&
+      SUCCEEDED(made->QueryInterface(kIID_IHeldObject, reinterpret_cast<void**>(held.Out()))) &&
+      held->HeldObject() == object)
+    held->BecomeIdentity();
+  return made;
 }
 
 // ---------------------------------------------------------------- DispatchCore
 
 DispatchCore::DispatchCore(ObjectPtr object, ITypeInfo* typeInfo)
     : object_(std::move(object)), typeInfo_(InterfaceOf(typeInfo)) {}
+
+DispatchCore::~DispatchCore() {
+  Identities& all = TheIdentities();
+  std::lock_guard<std::mutex> guard(all.lock);
+  auto it = all.byObject.find(object_.get());
+  if (it != all.byObject.end() && it->second.second == this) all.byObject.erase(it);
+}
+
+void DispatchCore::BecomeIdentity(IDispatch* self) {
+  Identities& all = TheIdentities();
+  std::lock_guard<std::mutex> guard(all.lock);
+  all.byObject[object_.get()] = {self, this};
+}
 
 ::HRESULT DispatchCore::GetTypeInfoCount(UINT* count) const {
   if (!count) return E_POINTER;
@@ -271,8 +324,8 @@ Variant DispatchCore::CallAndWriteBack(const std::string& member, InvokeKind kin
   const InvokeKind kind = put ? PutKind(flags, args.back()) : ReadKind(flags, args.size());
   if (result) VariantInit(result);
   return Guarded(info, [&] {
-    const Variant value = CallAndWriteBack(*member, kind, args, *sources);
-    if (result) PutResult(id, value, *result);
+    const Variant value = EnumerationResult(id, CallAndWriteBack(*member, kind, args, *sources));
+    if (result) ToComVariant(value, *result);
   });
 }
 
@@ -292,7 +345,8 @@ Variant DispatchCore::CallAndWriteBack(const std::string& member, InvokeKind kin
                                   : kind == DISPATCH_PROPERTYPUT  ? InvokeKind::PropertyLet
                                   : kind == DISPATCH_PROPERTYGET  ? InvokeKind::PropertyGet
                                                                   : InvokeKind::Method;
-    const Variant value = CallAndWriteBack(*member, invokeKind, values, sources);
+    const Variant value =
+        EnumerationResult(id, CallAndWriteBack(*member, invokeKind, values, sources));
     if (result) StoreResult(value, *result);
   });
 }

@@ -44,6 +44,11 @@ inline constexpr IID kIID_IHeldObject = {
     0x6e0a7c2b, 0x4b1d, 0x4f0e, {0x9c, 0x57, 0x2f, 0x3a, 0x8d, 0x1e, 0x5b, 0x40}};
 struct IHeldObject : IUnknown {
   virtual ObjectPtr HeldObject() = 0;
+  // Makes this wrapper the one Expose hands out for its object while it
+  // lives, so that a caller comparing two references finds them the same.
+  // A wrapper that is the only one for its object by construction needs
+  // nothing here.
+  virtual void BecomeIdentity() {}
 };
 
 // The object behind one of the project's own wrappers; null for any other.
@@ -55,13 +60,20 @@ ObjectPtr UnwrapObject(IUnknown* unknown);
 using ExposerFn = IDispatch* (*)(ObjectPtr object);
 void RegisterExposer(std::string_view typeName, ExposerFn make);
 // A new reference on an IDispatch for `object` (null for Nothing); the
-// object's own IDispatch when it wraps an outside one.
+// object's own IDispatch when it wraps an outside one. While a wrapper Expose
+// made for an object lives, Expose hands out that same wrapper again.
 IDispatch* Expose(const ObjectPtr& object);
 
 // The work behind every wrapper: names, arguments, the call, errors.
 class DispatchCore {
  public:
   explicit DispatchCore(ObjectPtr object, ITypeInfo* typeInfo = nullptr);
+  ~DispatchCore();
+  DispatchCore(const DispatchCore&) = delete;
+  DispatchCore& operator=(const DispatchCore&) = delete;
+
+  // Records `self` (the wrapper around this core) as the object's identity.
+  void BecomeIdentity(IDispatch* self);
 
   const ObjectPtr& object() const { return object_; }
   ITypeInfo* typeInfo() const { return typeInfo_.get(); }
@@ -149,6 +161,7 @@ class DispatchOf : public Interface, public IHeldObject {
   }
 
   ObjectPtr HeldObject() override { return core_.object(); }
+  void BecomeIdentity() override { core_.BecomeIdentity(static_cast<Interface*>(this)); }
 
  private:
   DispatchOf(ObjectPtr object, ITypeInfo* typeInfo, REFIID iid)

@@ -13,26 +13,21 @@
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/Object.h"
+#include "platform/VbError.h"
 
 namespace velkor::com {
 
 namespace {
 
 constexpr std::int32_t kUnsupportedType = 458;
-constexpr std::uint32_t kRuntimeFacility = 0x800A0000u;
-
 // A cell error value travels as the runtime's HRESULT of its number, the
-// way the host passes #VALUE! (2015) as 0x800A07DF.
+// way the host passes #VALUE! (2015) as 0x800A07DF; VbError knows the rule.
 SCODE ScodeOfError(std::int32_t code) {
-  if (code > 0 && code <= 0xFFFF) return static_cast<SCODE>(kRuntimeFacility | code);
-  return code;
+  return VbError(code).hresult();
 }
 
 std::int32_t ErrorOfScode(SCODE scode) {
-  const auto bits = static_cast<std::uint32_t>(scode);
-  if ((bits & 0xFFFF0000u) == kRuntimeFacility && (bits & 0xFFFFu) != 0)
-    return static_cast<std::int32_t>(bits & 0xFFFFu);
-  return scode;
+  return VbError::FromHResult(scode).number();
 }
 
 // A whole number as Long when it fits, else as Double.
@@ -44,7 +39,7 @@ Variant WholeNumber(T n) {
 
 // ------------------------------------------------------------------ reading
 
-Variant ReadArray(SAFEARRAY* array);
+Variant ReadArray(SAFEARRAY* array, VARTYPE vt);
 
 Variant ReadObject(IUnknown* unknown) {
   return Variant(DispatchObject::Wrap(unknown));
@@ -52,7 +47,8 @@ Variant ReadObject(IUnknown* unknown) {
 
 // The value of type `vt` stored at `p`.
 Variant ReadValue(VARTYPE vt, const void* p) {
-  if (vt & VT_ARRAY) return ReadArray(*static_cast<SAFEARRAY* const*>(p));
+  if (vt & VT_ARRAY)
+    return ReadArray(*static_cast<SAFEARRAY* const*>(p), static_cast<VARTYPE>(vt & ~VT_ARRAY));
   switch (vt) {
     case VT_EMPTY:
       return {};
@@ -138,12 +134,14 @@ Variant ReadElement(SAFEARRAY* array, VARTYPE vt, LONG* indices) {
   return ReadValue(vt, cell);
 }
 
-Variant ReadArray(SAFEARRAY* array) {
+// The elements are of type `vt`, as the VARIANT holding the array says.
+Variant ReadArray(SAFEARRAY* array, VARTYPE vt) {
   if (!array) return Variant(SafeArray());
   const UINT dimensions = SafeArrayGetDim(array);
   if (dimensions < 1 || dimensions > 2) Raise(err::kTypeMismatch);
-  VARTYPE vt = VT_EMPTY;
-  if (FAILED(SafeArrayGetVartype(array, &vt))) Raise(kUnsupportedType);
+  // Elements of another size than the type's would be read wrongly.
+  VARTYPE stored = VT_EMPTY;
+  if (SUCCEEDED(SafeArrayGetVartype(array, &stored)) && stored != vt) Raise(err::kTypeMismatch);
   ArrayLock lock(array);
   const SafeArray::Bound rows = BoundOf(array, 1);
   if (dimensions == 1) {
@@ -174,19 +172,23 @@ struct ArrayGuard {
   SAFEARRAY* Release() { return std::exchange(array, nullptr); }
 };
 
-SAFEARRAY* ToSafeArray(const SafeArray& from) {
+void Store(const Variant& value, VARTYPE vt, void* p, bool releaseOld);
+
+// A new SAFEARRAY of `vt` elements with the bounds of `from`, each element
+// converted as a variable of that type takes it.
+SAFEARRAY* ToSafeArray(const SafeArray& from, VARTYPE vt) {
   std::vector<SAFEARRAYBOUND> bounds;
   for (int d = 1; d <= from.Dimensions(); ++d) {
     const SafeArray::Bound b = from.Bounds(d);
     bounds.push_back({static_cast<ULONG>(b.count), static_cast<LONG>(b.lower)});
   }
   if (bounds.empty()) bounds.push_back({0, 0});  // an array never dimensioned
-  ArrayGuard guard{SafeArrayCreate(VT_VARIANT, static_cast<UINT>(bounds.size()), bounds.data())};
-  if (!guard.array) Raise(err::kOutOfMemory);
+  ArrayGuard guard{SafeArrayCreate(vt, static_cast<UINT>(bounds.size()), bounds.data())};
+  if (!guard.array) Raise(err::kTypeMismatch);  // no array of that type
   auto put = [&](LONG* indices, const Variant& item) {
     void* cell = nullptr;
     if (FAILED(SafeArrayPtrOfIndex(guard.array, indices, &cell))) Raise(err::kOutOfMemory);
-    ToComVariant(item, *static_cast<VARIANT*>(cell));
+    Store(item, vt, cell, false);  // a new array's cells hold nothing yet
   };
   if (from.Dimensions() == 1) {
     for (LONG i = from.LBound(1); i <= from.UBound(1); ++i) put(&i, from.at(i));
@@ -232,8 +234,7 @@ double Rounded(const Variant& value) {
 void Store(const Variant& value, VARTYPE vt, void* p, bool releaseOld) {
   if (vt & VT_ARRAY) {
     if (!value.IsArray()) Raise(err::kTypeMismatch);
-    if ((vt & ~VT_ARRAY) != VT_VARIANT) Raise(err::kTypeMismatch);
-    SAFEARRAY* array = ToSafeArray(value.AsArray());
+    SAFEARRAY* array = ToSafeArray(value.AsArray(), static_cast<VARTYPE>(vt & ~VT_ARRAY));
     auto* slot = static_cast<SAFEARRAY**>(p);
     if (releaseOld && *slot) SafeArrayDestroy(*slot);
     *slot = array;
@@ -389,7 +390,7 @@ void ToComVariant(const Variant& value, VARIANT& out) {
       return;
     }
     case VarType::Array:
-      V_ARRAY(&out) = ToSafeArray(value.AsArray());
+      V_ARRAY(&out) = ToSafeArray(value.AsArray(), VT_VARIANT);
       V_VT(&out) = VT_ARRAY | VT_VARIANT;
       return;
   }

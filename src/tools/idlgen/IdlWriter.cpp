@@ -1,6 +1,5 @@
 #include "tools/idlgen/IdlWriter.h"
 
-#include <cstdio>
 #include <string_view>
 #include <vector>
 
@@ -13,17 +12,10 @@ namespace velkor::idlgen {
 using slots::BaseType;
 using slots::Param;
 using slots::Slot;
-using slots::SlotKind;
 
 namespace id = com_identity;
 
 namespace {
-
-std::string Hex(std::int32_t value) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<unsigned>(value));
-  return buffer;
-}
 
 // Attributes joined by ", " inside brackets.
 std::string Attributes(const std::vector<std::string>& attrs) {
@@ -40,23 +32,9 @@ std::string ParamText(const Param& p) {
   return Attributes(attrs) + " " + IdlType(p.type) + (p.byRef ? "* " : " ") + std::string(p.name);
 }
 
-std::string_view KindAttribute(SlotKind kind) {
-  switch (kind) {
-    case SlotKind::Get:
-      return "propget";
-    case SlotKind::Let:
-      return "propput";
-    case SlotKind::Set:
-      return "propputref";
-    case SlotKind::Method:
-      break;
-  }
-  return {};
-}
-
 void WriteMember(std::ostream& out, const DualInterface& itf, const Slot& s) {
-  std::vector<std::string> attrs{"id(" + Hex(itf.DispId(s.name)) + ")"};
-  if (auto kind = KindAttribute(s.kind); !kind.empty()) attrs.emplace_back(kind);
+  std::vector<std::string> attrs{"id(" + HexId(itf.DispId(s.name)) + ")"};
+  if (auto kind = SpellingOf(s.kind).idlAttribute; !kind.empty()) attrs.emplace_back(kind);
   if (s.hidden) attrs.emplace_back("hidden");
   if (s.nonBrowsable) attrs.emplace_back("nonbrowsable");
   std::vector<std::string> params;

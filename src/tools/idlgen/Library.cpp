@@ -1,6 +1,7 @@
 #include "tools/idlgen/Library.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <stdexcept>
 
 #include "control/ComIdentity.h"
@@ -38,6 +39,16 @@ std::vector<DualInterface> DualInterfaces() {
   for (const slots::PublishedClass& c : slots::PublishedClasses())
     out.push_back({c.name, c.iid, c.slots, &c});
   return out;
+}
+
+const KindSpelling& SpellingOf(slots::SlotKind kind) {
+  static constexpr KindSpelling kSpellings[] = {
+      {"propget", "get_", "DISPATCH_PROPERTYGET"},           // Get
+      {"propput", "put_", "DISPATCH_PROPERTYPUT"},           // Let
+      {"propputref", "putref_", "DISPATCH_PROPERTYPUTREF"},  // Set
+      {"", "", "DISPATCH_METHOD"},                           // Method
+  };
+  return kSpellings[static_cast<int>(kind)];
 }
 
 Guid EnumGuid(std::string_view enumName) {
@@ -88,6 +99,13 @@ std::string_view VarTypeOf(const TypeRef& type) {
       break;
   }
   return "VT_EMPTY";
+}
+
+std::string HexId(std::int32_t id) {
+  if (id < 0) return std::to_string(id);  // DISPID_NEWENUM and the like
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "0x%08X", static_cast<unsigned>(id));
+  return buffer;
 }
 
 std::string UuidText(const Guid& id) {

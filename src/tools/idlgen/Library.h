@@ -32,6 +32,15 @@ struct DualInterface {
 // The control's interface first, then the published classes in their order.
 std::vector<DualInterface> DualInterfaces();
 
+// How a slot's kind is spelled: its IDL attribute ("propget"; empty for a
+// method), the prefix of its C++ vtable member ("get_"), its DISPATCH_ flag.
+struct KindSpelling {
+  std::string_view idlAttribute;
+  std::string_view cppPrefix;
+  std::string_view dispatchFlag;
+};
+const KindSpelling& SpellingOf(slots::SlotKind kind);
+
 // The identifier of a published enumeration; raises when it has none.
 Guid EnumGuid(std::string_view enumName);
 
@@ -44,6 +53,8 @@ std::string CppType(const slots::TypeRef& type);
 // The VARIANT type that carries a value of `type`: "VT_VARIANT", "VT_BOOL"...
 std::string_view VarTypeOf(const slots::TypeRef& type);
 
+// "0x60030000": a dispatch id as the IDL and the thunks write it.
+std::string HexId(std::int32_t id);
 // The registry form without braces, as uuid() takes it.
 std::string UuidText(const Guid& id);
 // `text` as an IDL string literal, quotes included.

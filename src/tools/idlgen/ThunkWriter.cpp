@@ -11,38 +11,8 @@ namespace velkor::idlgen {
 using slots::BaseType;
 using slots::Param;
 using slots::Slot;
-using slots::SlotKind;
 
 namespace {
-
-// The C++ name of a slot's vtable member, as the IDL compiler's header has it.
-std::string VtableName(const Slot& s) {
-  switch (s.kind) {
-    case SlotKind::Get:
-      return "get_" + std::string(s.name);
-    case SlotKind::Let:
-      return "put_" + std::string(s.name);
-    case SlotKind::Set:
-      return "putref_" + std::string(s.name);
-    case SlotKind::Method:
-      break;
-  }
-  return std::string(s.name);
-}
-
-std::string_view DispatchKind(SlotKind kind) {
-  switch (kind) {
-    case SlotKind::Get:
-      return "DISPATCH_PROPERTYGET";
-    case SlotKind::Let:
-      return "DISPATCH_PROPERTYPUT";
-    case SlotKind::Set:
-      return "DISPATCH_PROPERTYPUTREF";
-    case SlotKind::Method:
-      break;
-  }
-  return "DISPATCH_METHOD";
-}
 
 std::string Declaration(const Param& p) {
   return CppType(p.type) + (p.byRef ? "* " : " ") + std::string(p.name);
@@ -73,7 +43,7 @@ void WriteThunk(std::ostream& out, const DualInterface& itf, const Slot& s) {
   std::vector<std::string> decls;
   for (const Param& p : s.params) decls.push_back(Declaration(p));
   if (hasResult) decls.push_back(CppType(s.result) + "* retval");
-  out << "  ::HRESULT STDMETHODCALLTYPE " << VtableName(s) << "(";
+  out << "  ::HRESULT STDMETHODCALLTYPE " << SpellingOf(s.kind).cppPrefix << s.name << "(";
   for (std::size_t i = 0; i < decls.size(); ++i) out << (i ? ", " : "") << decls[i];
   out << ") override {\n";
   for (const Param& p : s.params)
@@ -91,8 +61,9 @@ void WriteThunk(std::ostream& out, const DualInterface& itf, const Slot& s) {
     out << "};\n";
     args = "args";
   }
-  out << "    return CallMember(" << itf.DispId(s.name) << ", " << DispatchKind(s.kind) << ", "
-      << args << ", " << s.params.size() << ", &result);\n  }\n";
+  out << "    return CallMember(" << HexId(itf.DispId(s.name)) << ", "
+      << SpellingOf(s.kind).dispatchFlag << ", " << args << ", " << s.params.size()
+      << ", &result);\n  }\n";
 }
 
 void WriteClass(std::ostream& out, const DualInterface& itf) {

@@ -121,6 +121,11 @@ TEST_F(ObjectDispatchTest, ArgumentsArriveInDeclarationOrder) {
                                         std::vector<std::pair<DISPID, VARIANT>>{{0, Long(2)}});
   EXPECT_EQ(Invoke(L"Echo", DISPATCH_METHOD, *twice), "hr " + std::to_string(DISP_E_PARAMNOTFOUND))
       << "a position given twice";
+  auto distant = std::make_unique<Params>(
+      std::vector<VARIANT>{}, std::vector<std::pair<DISPID, VARIANT>>{{1 << 30, Long(2)}});
+  EXPECT_EQ(Invoke(L"Echo", DISPATCH_METHOD, *distant),
+            "hr " + std::to_string(DISP_E_PARAMNOTFOUND))
+      << "a position no member has";
 }
 
 TEST_F(ObjectDispatchTest, InvokeFlagsMapToTheCallKinds) {
@@ -250,6 +255,23 @@ TEST_F(ObjectDispatchTest, OurOwnObjectsComeBackAsTheOriginal) {
   auto outside = std::make_shared<DispatchObject>(ComPtr<IUnknown>(dispatch.get()));
   ComVariant back{Variant(ObjectPtr(outside))};
   EXPECT_EQ(V_DISPATCH(back.get()), dispatch.get()) << "an outside object leaves as itself";
+}
+
+// Script engines compare references by their IUnknown ("Is").
+TEST_F(ObjectDispatchTest, TheSameObjectGoesOutAsTheSameInterfaceWhileOneIsHeld) {
+  ComPtr<IDispatch> again = DispatchOfObject(recorder);
+  EXPECT_EQ(again.get(), dispatch.get());
+  ComVariant asValue{Variant(ObjectPtr(recorder))};
+  EXPECT_EQ(V_DISPATCH(asValue.get()), dispatch.get());
+  EXPECT_NE(DispatchOfObject(std::make_shared<Recorder>()).get(), dispatch.get());
+
+  again.Reset();
+  asValue.Out();
+  dispatch.Reset();  // the last reference: the wrapper is gone
+  dispatch = DispatchOfObject(recorder);
+  Params none(std::vector<VARIANT>{});
+  EXPECT_EQ(Invoke(L"", DISPATCH_PROPERTYGET, none), "String \"default\"")
+      << "a fresh wrapper, not the released one";
 }
 
 // The server registers its own IDispatch for some classes.

@@ -203,12 +203,20 @@ TEST(VariantBridge, TypedArraysArriveElementByElement) {
   EXPECT_EQ(Describe(FromComVariant(RefTo(VT_ARRAY | VT_I4, &held))), Describe(a.value()));
 }
 
-TEST(VariantBridge, ArraysOfMoreThanTwoDimensionsAreATypeMismatch) {
+TEST(VariantBridge, ArraysOfMoreThanTwoDimensionsOrMislabelledAreATypeMismatch) {
   SAFEARRAYBOUND bounds[] = {{1, 0}, {1, 0}, {1, 0}};
   ComVariant cube;
   V_VT(cube.get()) = VT_ARRAY | VT_VARIANT;
   V_ARRAY(cube.get()) = SafeArrayCreate(VT_VARIANT, 3, bounds);
   EXPECT_EQ(RaisedBy([&] { cube.value(); }), 13);
+
+  // A VARIANT that names another element type than its array holds.
+  SAFEARRAYBOUND bound{2, 0};
+  ComVariant mislabelled;
+  V_VT(mislabelled.get()) = VT_ARRAY | VT_I2;
+  V_ARRAY(mislabelled.get()) = SafeArrayCreate(VT_I4, 1, &bound);
+  EXPECT_EQ(RaisedBy([&] { mislabelled.value(); }), 13);
+  V_VT(mislabelled.get()) = VT_ARRAY | VT_I4;  // so that it is freed as what it is
 }
 
 TEST(VariantBridge, NestedArraysAndEmptyArraysRoundTrip) {
@@ -284,6 +292,28 @@ TEST(VariantBridge, WriteBackLeavesByValueArgumentsAloneAndFollowsAReferenceChai
   VARIANT outer = RefTo(VT_VARIANT, &chained);
   WriteBack(Variant("17"), outer);
   EXPECT_EQ(n, 17);
+}
+
+// An array variable of a fixed element type takes each element converted;
+// one element that does not convert leaves the variable as it was.
+TEST(VariantBridge, WriteBackIntoTypedArrayVariables) {
+  SAFEARRAYBOUND bound{1, 0};
+  SAFEARRAY* texts = SafeArrayCreate(VT_BSTR, 1, &bound);
+  VARIANT ref = RefTo(VT_ARRAY | VT_BSTR, &texts);
+  WriteBack(Variant(SafeArray({Variant(1), Variant(true)}, 1)), ref);
+  EXPECT_EQ(Describe(FromComVariant(ref)), "Array(1 to 2)[String \"1\", String \"True\"]");
+
+  SAFEARRAY* longs = SafeArrayCreate(VT_I4, 1, &bound);
+  SAFEARRAY* before = longs;
+  VARIANT longsRef = RefTo(VT_ARRAY | VT_I4, &longs);
+  EXPECT_EQ(RaisedBy([&] {
+              WriteBack(Variant(SafeArray({Variant(1), Variant("x")}, 0)), longsRef);
+            }),
+            13);
+  EXPECT_EQ(longs, before);
+  EXPECT_EQ(RaisedBy([&] { WriteBack(Variant(1), longsRef); }), 13) << "not an array";
+  SafeArrayDestroy(texts);
+  SafeArrayDestroy(longs);
 }
 
 TEST(VariantBridge, StoreResultFillsAnUninitialisedSlot) {
