@@ -14,6 +14,7 @@
 #include "com/bridge/ComPtr.h"
 #include "com/bridge/ObjectDispatch.h"
 #include "com/bridge/VariantBridge.h"
+#include "com/server/ComGuids.h"
 #include "control/ComIdentity.h"
 #include "control/ExcelTrendWizard.h"
 #include "control/Slots.h"
@@ -32,17 +33,8 @@ using comtest::RecordingSink;
 using comtest::TestBag;
 using comtest::TestSite;
 
-GUID G(const Guid& g) {
-  GUID out;
-  out.Data1 = g.data1;
-  out.Data2 = g.data2;
-  out.Data3 = g.data3;
-  for (int i = 0; i < 8; ++i) out.Data4[i] = g.data4[i];
-  return out;
-}
-
-const GUID kClsid = G(com_identity::kClsidExcelTrendWizard);
-const GUID kEvents = G(com_identity::kDiid__ExcelTrendWizard);
+const GUID kClsid = ToGuid(com_identity::kClsidExcelTrendWizard);
+const GUID kEvents = ToGuid(com_identity::kDiid__ExcelTrendWizard);
 
 // velkor.dll, loaded from the test's own folder, and its exports.
 class Library {
@@ -451,7 +443,7 @@ TEST_F(Container, RaisedErrorsReachTheCallerWithNumberSourceAndText) {
   SysFreeString(info.bstrSource);
   SysFreeString(info.bstrHelpFile);
   auto errors = As<ISupportErrorInfo>(control, IID_ISupportErrorInfo);
-  EXPECT_EQ(errors->InterfaceSupportsErrorInfo(G(com_identity::kIid_ExcelTrendWizard)), S_OK);
+  EXPECT_EQ(errors->InterfaceSupportsErrorInfo(ToGuid(com_identity::kIid_ExcelTrendWizard)), S_OK);
   EXPECT_EQ(errors->InterfaceSupportsErrorInfo(IID_IOleObject), S_FALSE);
   errors.Reset();
   dispatch.Reset();
@@ -461,7 +453,7 @@ TEST_F(Container, RaisedErrorsReachTheCallerWithNumberSourceAndText) {
 TEST_F(Container, EarlyBoundCallsReachTheSameControlAsLateBoundOnes) {
   auto control = Embed();
   ASSERT_EQ(As<IPersistPropertyBag>(control, IID_IPersistPropertyBag)->InitNew(), S_OK);
-  auto dual = control.As<_ExcelTrendWizard>(G(com_identity::kIid_ExcelTrendWizard));
+  auto dual = control.As<_ExcelTrendWizard>(ToGuid(com_identity::kIid_ExcelTrendWizard));
   ASSERT_TRUE(dual);
   ComVariant name(Variant(std::int32_t{42}));
   EXPECT_EQ(dual->put_TrendName(*name.get()), S_OK);
@@ -561,14 +553,14 @@ TEST_F(Container, ObjectSafetyAnswersOneRowPerFact) {
 }
 
 TEST_F(Container, ResourceStringsIsCreatableAndAnswersTexts) {
-  auto factory = library.Factory(G(com_identity::kClsidResourceStrings));
+  auto factory = library.Factory(ToGuid(com_identity::kClsidResourceStrings));
   ASSERT_TRUE(factory);
   ComPtr<IDispatch> strings;
   ASSERT_EQ(
       factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(strings.Out())),
       S_OK);
   ComPtr<IUnknown> dual;
-  EXPECT_EQ(strings->QueryInterface(G(com_identity::kIid_ResourceStrings),
+  EXPECT_EQ(strings->QueryInterface(ToGuid(com_identity::kIid_ResourceStrings),
                                     reinterpret_cast<void**>(dual.Out())),
             S_OK);
   ComVariant id(Variant(std::int32_t{50152}));
