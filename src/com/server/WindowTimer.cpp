@@ -78,6 +78,8 @@ void WindowTimer::Stop() {
   if (tRunning.empty() && tWindow) {
     DestroyWindow(tWindow);
     tWindow = nullptr;
+    // Fails while another thread still has a window of the class.
+    UnregisterClassW(kWindowClass, ModuleHandle());
   }
 }
 
