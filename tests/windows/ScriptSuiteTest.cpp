@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "com/server/Module.h"
 #include "control/ComIdentity.h"
 #include "control/ExcelTrendWizard.h"
 #include "script/CallTable.h"
@@ -58,6 +59,9 @@ TEST_F(ScriptSuite, ScriptAndInProcessCallsGiveTheSameResults) {
   auto calls = ParseCallTable(ReadFile(VELKOR_CONTROL_CALLS));
   ASSERT_FALSE(calls.empty());
 
+  // The services the library gives each thread, so that both runs report
+  // to the same log and read the same settings.
+  com::EnsureThreadServices();
   auto control = std::make_shared<ExcelTrendWizard>();
   control->SetSite(std::make_shared<NoContainer>());
   control->Initialize();

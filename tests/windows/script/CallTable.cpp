@@ -57,7 +57,7 @@ Call ParseLine(std::string_view line) {
     arg.omitted = text.empty();
     arg.byRef = !text.empty() && text.front() == '@';
     arg.literal = std::string(arg.byRef ? text.substr(1) : text);
-    ParseLiteral(arg.literal);  // refuses what the runner could not pass
+    if (!arg.omitted) ParseLiteral(arg.literal);  // refuses what the runner could not pass
     call.args.push_back(std::move(arg));
   }
   return call;
