@@ -11,16 +11,10 @@
 #include "control/Slots.h"
 #include "tools/idlgen/Library.h"
 #include "windows/TypeLibCompare.h"
+#include "windows/WinePath.h"
 
 namespace velkor::com::testing {
 namespace {
-
-// The build tree's path as Wine's drive Z: (the root of the Unix tree).
-std::wstring WindowsPath(const char* unixPath) {
-  std::wstring out = L"Z:";
-  for (const char* p = unixPath; *p; ++p) out += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
-  return out;
-}
 
 ITypeLib* Load(const std::wstring& path) {
   ITypeLib* lib = nullptr;

@@ -20,15 +20,10 @@
 #include "com/bridge/ObjectDispatch.h"
 #include "com/bridge/VariantBridge.h"
 #include "model/ZaltPoints.h"
+#include "windows/WinePath.h"
 
 namespace velkor::com::testing {
 namespace {
-
-std::wstring WindowsPath(const char* unixPath) {
-  std::wstring out = L"Z:";
-  for (const char* p = unixPath; *p; ++p) out += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
-  return out;
-}
 
 ComPtr<ITypeInfo> TypeInfoOf(REFIID iid) {
   ComPtr<ITypeLib> library;
