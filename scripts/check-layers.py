@@ -21,7 +21,7 @@ ALLOWED = {
     "sync": ["platform", "support", "model", "control", "trend"],
     "commands": ["platform", "support", "model", "control", "trend"],
     "os/linux": ["platform", "support"],
-    "os/windows": ["platform", "support", "os/linux"],
+    "os/windows": ["platform", "support", "os/linux", "com/bridge"],
     "parts/time": ["platform"],
     "parts/archive": ["platform", "parts/time"],
     "parts/csv": ["platform", "parts/time", "parts/archive"],
