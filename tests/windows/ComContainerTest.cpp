@@ -407,6 +407,58 @@ TEST_F(Container, EventsReachEveryConnectedSinkWithTheirDispatchIds) {
   Shutdown(control);
 }
 
+TEST_F(Container, EnumerationsListThePointsAndASnapshotOfTheirConnections) {
+  auto control = Embed();
+  ASSERT_EQ(As<IPersistPropertyBag>(control, IID_IPersistPropertyBag)->InitNew(), S_OK);
+  auto container = As<IConnectionPointContainer>(control, IID_IConnectionPointContainer);
+  ComPtr<IEnumConnectionPoints> points;
+  ASSERT_EQ(container->EnumConnectionPoints(points.Out()), S_OK);
+  IConnectionPoint* found[3] = {};
+  ULONG fetched = 0;
+  EXPECT_EQ(points->Next(3, found, &fetched), S_FALSE);
+  ASSERT_EQ(fetched, 2u);
+  IID iids[2] = {};
+  for (ULONG i = 0; i < fetched; ++i) {
+    found[i]->GetConnectionInterface(&iids[i]);
+    found[i]->Release();
+  }
+  EXPECT_TRUE(IsEqualIID(iids[0], kEvents));
+  EXPECT_TRUE(IsEqualIID(iids[1], IID_IPropertyNotifySink));
+  EXPECT_EQ(points->Skip(1), S_FALSE);  // already at the end
+  ComPtr<IEnumConnectionPoints> again;
+  EXPECT_EQ(points->Reset(), S_OK);
+  EXPECT_EQ(points->Skip(1), S_OK);
+  ASSERT_EQ(points->Clone(again.Out()), S_OK);
+  ComPtr<IConnectionPoint> second;
+  EXPECT_EQ(again->Next(1, second.Out(), nullptr),
+            S_OK);  // the clone goes on from the copy's place
+  IID iid{};
+  second->GetConnectionInterface(&iid);
+  EXPECT_TRUE(IsEqualIID(iid, IID_IPropertyNotifySink));
+
+  ComPtr<IConnectionPoint> events;
+  ASSERT_EQ(container->FindConnectionPoint(kEvents, events.Out()), S_OK);
+  DWORD cookie = 0;
+  ASSERT_EQ(events->Advise(static_cast<IDispatch*>(&sink), &cookie), S_OK);
+  ComPtr<IEnumConnections> connections;
+  ASSERT_EQ(events->EnumConnections(connections.Out()), S_OK);
+  EXPECT_EQ(events->Unadvise(cookie), S_OK);  // the snapshot keeps what it listed
+  CONNECTDATA data{};
+  ASSERT_EQ(connections->Next(1, &data, nullptr), S_OK);
+  EXPECT_EQ(data.dwCookie, cookie);
+  EXPECT_EQ(data.pUnk, static_cast<IUnknown*>(static_cast<IDispatch*>(&sink)));
+  data.pUnk->Release();
+  EXPECT_EQ(connections->Next(1, &data, nullptr), S_FALSE);
+
+  connections.Reset();
+  events.Reset();
+  second.Reset();
+  again.Reset();
+  points.Reset();
+  container.Reset();
+  Shutdown(control);
+}
+
 TEST_F(Container, QuickActivateConnectsTheContainersSinksAtOnce) {
   auto control = Create();
   QACONTAINER qa{};

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "com/server/SnapshotEnum.h"
+
 namespace velkor::com {
 
 ::HRESULT ConnectionPoint::QueryInterface(REFIID iid, void** out) {
@@ -54,8 +56,12 @@ namespace velkor::com {
 }
 
 ::HRESULT ConnectionPoint::EnumConnections(IEnumConnections** out) {
-  if (out) *out = nullptr;
-  return E_NOTIMPL;
+  if (!out) return E_POINTER;
+  std::vector<CONNECTDATA> connections;
+  for (const auto& [cookie, sink] : sinks_) connections.push_back({sink.get(), cookie});
+  *out = SnapshotEnum<IEnumConnections, CONNECTDATA>::Make(HeldSnapshot(std::move(connections)),
+                                                           IID_IEnumConnections);
+  return S_OK;
 }
 
 }  // namespace velkor::com

@@ -12,6 +12,7 @@
 #include "com/server/Module.h"
 #include "com/server/Registration.h"
 #include "com/server/SiteAdapter.h"
+#include "com/server/SnapshotEnum.h"
 #include "com/server/TypeLibrary.h"
 #include "control/Slots.h"
 
@@ -211,8 +212,11 @@ ULONG ControlObject::Release() {
 // ---- IConnectionPointContainer --------------------------------------------
 
 ::HRESULT ControlObject::EnumConnectionPoints(IEnumConnectionPoints** out) {
-  if (out) *out = nullptr;
-  return E_NOTIMPL;
+  if (!out) return E_POINTER;
+  std::vector<IConnectionPoint*> points = {&events_, &propertyNotify_};
+  *out = SnapshotEnum<IEnumConnectionPoints, IConnectionPoint*>::Make(
+      HeldSnapshot(std::move(points)), IID_IEnumConnectionPoints);
+  return S_OK;
 }
 
 ::HRESULT ControlObject::FindConnectionPoint(REFIID iid, IConnectionPoint** out) {
