@@ -1,5 +1,9 @@
 #include "os/windows/ComLogSink.h"
 
+#include <windows.h>
+
+#include <objbase.h>
+
 #include "com/bridge/Bstr.h"
 #include "com/bridge/ComPtr.h"
 #include "com/bridge/DispatchObject.h"
@@ -53,6 +57,15 @@ std::string FirstMethodName(const Object& writer) {
     return {};
   }
   return FirstMethodIn(info.get());
+}
+
+ComLogSink::~ComLogSink() {
+  APTTYPE type{};
+  APTTYPEQUALIFIER qualifier{};
+  const bool outside = dynamic_cast<const com::DispatchObject*>(logger_.get()) != nullptr;
+  if (outside && FAILED(CoGetApartmentType(&type, &qualifier))) {
+    new ObjectPtr(std::move(logger_));  // deliberately never released
+  }
 }
 
 void ComLogSink::Write(const std::string& text) {

@@ -31,6 +31,12 @@ class ComLogSink : public os::LogSink {
 
   ComLogSink(std::shared_ptr<os::ObjectFactory> factory, Component component)
       : factory_(std::move(factory)), component_(std::move(component)) {}
+  ComLogSink(const ComLogSink&) = delete;
+  ComLogSink& operator=(const ComLogSink&) = delete;
+  // The services of a thread end with the thread, which may be after it left
+  // its COM apartment; an outside component is then left unreleased, since
+  // releasing it could call into a server that is gone.
+  ~ComLogSink() override;
 
   void Write(const std::string& text) override;
 

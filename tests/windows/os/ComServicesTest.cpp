@@ -6,6 +6,9 @@
 
 #include <objbase.h>
 
+#include <thread>
+
+#include "ComTestObjects.h"
 #include "OsTestSupport.h"
 #include "com/bridge/Bstr.h"
 #include "com/bridge/DispatchObject.h"
@@ -37,6 +40,7 @@ constexpr CLSID kDanglingClsid = {
 class DoubleClassFactory : public IClassFactory {
  public:
   ObjectPtr made;
+  IUnknown* outside = nullptr;  // handed out instead of `made` when set
   ::HRESULT failure = S_OK;
 
   ::HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
@@ -52,6 +56,7 @@ class DoubleClassFactory : public IClassFactory {
   ::HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID iid, void** out) override {
     *out = nullptr;
     if (FAILED(failure)) return failure;
+    if (outside) return outside->QueryInterface(iid, out);
     IDispatch* dispatch = com::ExposeGeneric(made);
     const ::HRESULT hr = dispatch->QueryInterface(iid, out);
     dispatch->Release();
@@ -277,6 +282,63 @@ TEST(ComLogSink, AFailingReportReachesTheCallerOfTheFailedOperation) {
   EXPECT_EQ(RaisedNumber([] { ReportError("ReadXML", 0, VbError(err::kTypeMismatch)); }),
             err::kCannotCreateObject);
   os::InstallOsServices({});
+}
+
+TEST(ComLogSink, TheWriteMethodDefaultsToTheWritersFirstMethod) {
+  // The platform's picture object: an outside IDispatch whose type
+  // information lists the properties Handle .. Height and the method Render.
+  PICTDESC description{sizeof(PICTDESC), PICTYPE_NONE, {}};
+  com::ComPtr<IDispatch> picture;
+  ASSERT_EQ(OleCreatePictureIndirect(&description, IID_IDispatch, FALSE,
+                                     reinterpret_cast<void**>(picture.Out())),
+            S_OK);
+  comtest::PropertyObject untyped;
+  struct Row {
+    const char* what;
+    ObjectPtr writer;
+    std::string expected;
+  };
+  const Row rows[] = {
+      {"the first method in the type information", com::DispatchObject::Wrap(picture.get()),
+       "Render"},
+      {"an object without type information", com::DispatchObject::Wrap(&untyped), ""},
+      {"a project object", std::make_shared<CallLog>("Writer"), ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    EXPECT_EQ(FirstMethodName(*row.writer), row.expected);
+  }
+  // A writer without a method to call raises 438 out of Write.
+  LoggerDouble logger;
+  ComLogSink sink(logger.Factory(Variant(com::DispatchObject::Wrap(&untyped))),
+                  {"Test.Logger", "Writer", ""});
+  EXPECT_EQ(RaisedNumber([&] { sink.Write("x"); }), err::kNoSupport);
+}
+
+// An outside component is released while the thread's apartment lives and
+// left alone after the thread has left it.
+TEST(ComLogSink, ReleasesAnOutsideComponentOnlyInsideTheApartment) {
+  for (const bool leaveFirst : {false, true}) {
+    SCOPED_TRACE(leaveFirst ? "after CoUninitialize" : "inside the apartment");
+    comtest::PropertyObject component;  // no "Writer": each report fails after creation
+    DoubleClassFactory classFactory;
+    classFactory.outside = static_cast<IDispatch*>(&component);
+    std::thread([&] {
+      ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
+      RegisteredClass registered(classFactory);
+      RegisteredProgId progId(L"Velkor.TestLogger", kDoubleClsid);
+      auto sink =
+          std::make_unique<ComLogSink>(std::make_shared<ComObjectFactory>(),
+                                       ComLogSink::Component{"Velkor.TestLogger", "Writer", ""});
+      EXPECT_NE(RaisedNumber([&] { sink->Write("x"); }), 0);
+      EXPECT_GT(component.references, 1u);  // held by the sink
+      if (leaveFirst) CoUninitialize();
+      const ULONG held = component.references;
+      sink.reset();
+      EXPECT_EQ(component.references, leaveFirst ? held : 1u);  // 1: the test's own
+      if (!leaveFirst) CoUninitialize();
+    }).join();
+  }
 }
 
 }  // namespace
