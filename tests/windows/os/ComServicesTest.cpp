@@ -22,11 +22,13 @@
 #include "platform/os/OsServices.h"
 #include "support/ErrorReport.h"
 #include "support/MsgBox.h"
+#include "unit/platform/RaisedNumber.h"
 
 namespace velkor::sim {
 namespace {
 
 using ostest::CallLog;
+using platform_test::RaisedNumber;
 
 // {5B7E0C14-2F4A-4C61-9D0B-7A3E55C1D901}
 constexpr CLSID kDoubleClsid = {
@@ -98,17 +100,12 @@ class RegisteredClass {
   DWORD cookie_ = 0;
 };
 
-// The error number `body` raises; 0 when it raises nothing.
-template <class F>
-std::int32_t RaisedNumber(F&& body, std::string* description = nullptr) {
-  try {
-    body();
-  } catch (const VbError& e) {
-    if (description) *description = e.description();
-    return e.number();
-  }
-  return 0;
-}
+// A service, how it is set up, and the error it must raise.
+struct FailureRow {
+  const char* what;
+  std::shared_ptr<os::ObjectFactory> factory;
+  std::int32_t number;
+};
 
 TEST(ComObjectFactory, CreatesRegisteredClassesThroughCom) {
   DoubleClassFactory classFactory;
@@ -183,20 +180,13 @@ TEST(ShellPopupMessageBox, CallsPopupOfANewShellObject) {
 }
 
 TEST(ShellPopupMessageBox, FailuresReachTheCaller) {
-  auto failing = std::make_shared<CallLog>(
-      "IWshShell3",
-      [](std::string_view, std::span<Variant>) -> Variant { Raise(err::kOutOfMemory); });
-  struct Row {
-    const char* what;
-    std::shared_ptr<os::ObjectFactory> factory;
-    std::int32_t number;
-  };
-  const Row rows[] = {
+  auto failing = ostest::Failing("IWshShell3", err::kOutOfMemory);
+  const FailureRow rows[] = {
       {"no shell object", std::make_shared<ObjectRegistry>(), err::kCannotCreateObject},
       {"Popup fails", Serving("WScript.Shell", failing), err::kOutOfMemory},
       {"Popup answers no number", Serving("WScript.Shell", ShellAnswering(Variant("yes"))), 13},
   };
-  for (const Row& row : rows) {
+  for (const FailureRow& row : rows) {
     SCOPED_TRACE(row.what);
     ShellPopupMessageBox box(row.factory);
     EXPECT_EQ(RaisedNumber([&] { box.Popup("x", 0, "", 65); }), row.number);
@@ -243,21 +233,14 @@ TEST(ComLogSink, OneComponentTakesEveryReportInOrder) {
 
 TEST(ComLogSink, FailuresRaiseOutOfWrite) {
   LoggerDouble logger;
-  auto failingWriter = std::make_shared<CallLog>(
-      "LogWriter",
-      [](std::string_view, std::span<Variant>) -> Variant { Raise(err::kOutOfMemory); });
-  struct Row {
-    const char* what;
-    std::shared_ptr<os::ObjectFactory> factory;
-    std::int32_t number;
-  };
-  const Row rows[] = {
+  auto failingWriter = ostest::Failing("LogWriter", err::kOutOfMemory);
+  const FailureRow rows[] = {
       {"no component", std::make_shared<ObjectRegistry>(), err::kCannotCreateObject},
       {"the writer fails", logger.Factory(Variant(ObjectPtr(failingWriter))), err::kOutOfMemory},
       {"the writer is Nothing", logger.Factory(Variant::Nothing()), 91},
       {"the writer is no object", logger.Factory(Variant("text")), 13},
   };
-  for (const Row& row : rows) {
+  for (const FailureRow& row : rows) {
     SCOPED_TRACE(row.what);
     ComLogSink sink(row.factory, {"Test.Logger", "Writer", "WriteLine"});
     EXPECT_EQ(RaisedNumber([&] { sink.Write("report"); }), row.number);

@@ -13,15 +13,6 @@ namespace velkor::ostest {
 
 namespace {
 
-// One COM apartment for the whole test program.
-class Apartment : public ::testing::Environment {
- public:
-  void SetUp() override { ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK); }
-  void TearDown() override { CoUninitialize(); }
-};
-[[maybe_unused]] ::testing::Environment* const apartment =
-    ::testing::AddGlobalTestEnvironment(new Apartment);
-
 std::string UniqueName(std::string_view stem) {
   static std::atomic<int> counter{0};
   return std::string(stem) + "-" + std::to_string(GetCurrentProcessId()) + "-" +
@@ -73,6 +64,12 @@ Variant CallLog::Invoke(std::string_view member, InvokeKind, std::span<Variant> 
   calls.push_back(call + ")");
   if (!answer_) Raise(err::kNoSupport);
   return answer_(member, args);
+}
+
+std::shared_ptr<CallLog> Failing(std::string typeName, std::int32_t number) {
+  return std::make_shared<CallLog>(
+      std::move(typeName),
+      [number](std::string_view, std::span<Variant>) -> Variant { Raise(number); });
 }
 
 }  // namespace velkor::ostest

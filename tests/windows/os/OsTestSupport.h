@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -66,5 +67,8 @@ class CallLog : public Object {
   std::string typeName_;
   Answer answer_;
 };
+
+// A CallLog whose every member raises error `number`.
+std::shared_ptr<CallLog> Failing(std::string typeName, std::int32_t number);
 
 }  // namespace velkor::ostest
