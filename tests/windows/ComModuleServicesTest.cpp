@@ -7,12 +7,17 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <thread>
 
+#include "com/bridge/Bstr.h"
 #include "com/server/Module.h"
 #include "os/linux/JsonRegistry.h"
 #include "os/windows/ShellPopupMessageBox.h"
+#include "os/windows/WindowsFolders.h"
 #include "os/windows/WindowsRegistry.h"
 #include "platform/os/OsServices.h"
 
@@ -28,10 +33,23 @@ struct Installed {
   bool shellMessageBox = false;
 };
 
+// Sets an environment variable ("" removes it) for the object's life.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const char* value) : name_(name) {
+    const char* before = std::getenv(name);
+    saved_ = before ? before : "";
+    _putenv_s(name, value);
+  }
+  ~ScopedVariable() { _putenv_s(name_, saved_.c_str()); }
+
+ private:
+  const char* name_;
+  std::string saved_;
+};
+
 Installed InstalledWith(const char* choice) {
-  const char* before = std::getenv("VELKOR_OS_SERVICES");
-  const std::string saved = before ? before : "";
-  _putenv_s("VELKOR_OS_SERVICES", choice);
+  ScopedVariable variable("VELKOR_OS_SERVICES", choice);
   Installed installed;
   std::thread([&] {
     EnsureThreadServices();
@@ -42,7 +60,6 @@ Installed InstalledWith(const char* choice) {
     installed.shellMessageBox =
         dynamic_cast<sim::ShellPopupMessageBox*>(services.messageBox.get()) != nullptr;
   }).join();
-  _putenv_s("VELKOR_OS_SERVICES", saved.c_str());
   return installed;
 }
 
@@ -71,6 +88,27 @@ TEST(ModuleServices, AThreadKeepsTheServicesItHas) {
     EXPECT_EQ(os::OsServices().registry.get(), registry);
     EXPECT_FALSE(os::OsServices().objects);
   }).join();
+}
+
+// Without a state folder a relative log path would put the log in the host's
+// current folder; it goes below the local application data instead.
+TEST(ModuleServices, WithoutAStateFolderTheLogGoesBelowLocalApplicationData) {
+  const std::string marker = "report " + std::to_string(GetTickCount64());
+  for (const char* choice : {"files", ""}) {
+    SCOPED_TRACE(choice);
+    ScopedVariable services("VELKOR_OS_SERVICES", choice);
+    ScopedVariable state("XDG_STATE_HOME", "");
+    ScopedVariable home("HOME", "");
+    ScopedVariable logger("VELKOR_LOG_PROGID", "");
+    std::thread([&] {
+      EnsureThreadServices();
+      os::OsServices().log->Write(marker + choice);
+    }).join();
+    std::ifstream log(std::filesystem::path(com::ToWide(sim::LocalApplicationData())) / L"velkor" /
+                      L"velkor.log");
+    const std::string text{std::istreambuf_iterator<char>(log), {}};
+    EXPECT_NE(text.find(marker + choice), std::string::npos);
+  }
 }
 
 }  // namespace

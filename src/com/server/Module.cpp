@@ -54,22 +54,10 @@ bool FileBackedServicesWanted() {
   return choice && std::string_view(choice) == "files";
 }
 
-os::Services FileBackedServices(const sim::OsPaths& paths) {
-  auto objects = std::make_shared<sim::ObjectRegistry>();
-  objects->Register(ResourceStrings::kProgId, [] { return std::make_shared<ResourceStrings>(); });
-  os::Services services;
-  services.objects = objects;
-  services.registry =
-      std::make_shared<sim::JsonRegistry>(paths.userRegistry, paths.machineRegistry);
-  services.profiles = std::make_shared<sim::IniProfileFiles>();
-  services.folders = std::make_shared<sim::XdgFolders>(paths);
-  services.log = std::make_shared<sim::FileLogSink>(paths.LogFile());
-  return services;
-}
-
 // The log file of the file-backed set, or, where no state folder is set (as
-// on an ordinary Windows account), one below the local application data.
-std::filesystem::path DesktopLogFile(const sim::OsPaths& paths) {
+// on an ordinary Windows account, where a relative path would put it in the
+// host's current folder), one below the local application data.
+std::filesystem::path LogFileOf(const sim::OsPaths& paths) {
   if (!paths.stateHome.empty()) return paths.LogFile();
   const std::string local = sim::LocalApplicationData();
   if (local.empty()) return {};
@@ -79,11 +67,24 @@ std::filesystem::path DesktopLogFile(const sim::OsPaths& paths) {
   return folder / L"velkor.log";
 }
 
+os::Services FileBackedServices(const sim::OsPaths& paths) {
+  auto objects = std::make_shared<sim::ObjectRegistry>();
+  objects->Register(ResourceStrings::kProgId, [] { return std::make_shared<ResourceStrings>(); });
+  os::Services services;
+  services.objects = objects;
+  services.registry =
+      std::make_shared<sim::JsonRegistry>(paths.userRegistry, paths.machineRegistry);
+  services.profiles = std::make_shared<sim::IniProfileFiles>();
+  services.folders = std::make_shared<sim::XdgFolders>(paths);
+  services.log = std::make_shared<sim::FileLogSink>(LogFileOf(paths));
+  return services;
+}
+
 os::Services DesktopServices(const sim::OsPaths& paths) {
   auto objects = std::make_shared<sim::ComObjectFactory>();
   objects->Register(ResourceStrings::kProgId, [] { return std::make_shared<ResourceStrings>(); });
   return sim::WindowsServices(objects, sim::LogComponentFromEnvironment(),
-                              std::make_shared<sim::FileLogSink>(DesktopLogFile(paths)));
+                              std::make_shared<sim::FileLogSink>(LogFileOf(paths)));
 }
 
 }  // namespace
