@@ -19,6 +19,7 @@
 #include "os/windows/ShellPopupMessageBox.h"
 #include "os/windows/WindowsFolders.h"
 #include "os/windows/WindowsRegistry.h"
+#include "platform/os/LogSink.h"
 #include "platform/os/OsServices.h"
 
 namespace velkor::com {
