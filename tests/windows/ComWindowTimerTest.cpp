@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "com/server/WindowTimer.h"
+#include "platform/VbError.h"
 
 namespace velkor::com {
 namespace {
@@ -84,6 +85,21 @@ TEST(WindowTimer, IntervalZeroKeepsAnEnabledTimerIdle) {
   timer->SetInterval(10);  // an enabled timer starts with its new interval
   Pump(150);
   EXPECT_GE(ticks, 1);
+}
+
+// A tick whose error report failed raises out of the tick; the host's
+// message loop must neither see the exception nor lose later ticks.
+TEST(WindowTimer, ARaisingTickStaysInsideTheWindowProcedure) {
+  auto timer = std::make_shared<WindowTimer>();
+  int ticks = 0;
+  timer->OnTick = [&] {
+    ++ticks;
+    throw VbError(429);
+  };
+  timer->SetInterval(10);
+  timer->SetEnabled(true);
+  Pump(200);
+  EXPECT_GE(ticks, 2);
 }
 
 }  // namespace

@@ -1,13 +1,19 @@
 #include "com/server/Module.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
+#include <string_view>
 
+#include "com/bridge/Bstr.h"
 #include "os/linux/FileLogSink.h"
 #include "os/linux/IniProfileFiles.h"
 #include "os/linux/JsonRegistry.h"
 #include "os/linux/ObjectRegistry.h"
 #include "os/linux/OsPaths.h"
 #include "os/linux/XdgFolders.h"
+#include "os/windows/WindowsFolders.h"
+#include "os/windows/WindowsServices.h"
 #include "platform/os/OsServices.h"
 #include "support/ResourceStrings.h"
 
@@ -39,10 +45,29 @@ std::wstring ModulePath() {
   }
 }
 
-void EnsureThreadServices() {
-  os::Services& current = os::OsServices();
-  if (current.registry) return;
-  const sim::OsPaths paths = sim::OsPathsFromEnvironment();
+namespace {
+
+// VELKOR_OS_SERVICES=files selects the file-backed services (tests, the
+// script suite): no window, no change to the machine's registry.
+bool FileBackedServicesWanted() {
+  const char* choice = std::getenv("VELKOR_OS_SERVICES");
+  return choice && std::string_view(choice) == "files";
+}
+
+// The log file of the file-backed set, or, where no state folder is set (as
+// on an ordinary Windows account, where a relative path would put it in the
+// host's current folder), one below the local application data.
+std::filesystem::path LogFileOf(const sim::OsPaths& paths) {
+  if (!paths.stateHome.empty()) return paths.LogFile();
+  const std::string local = sim::LocalApplicationData();
+  if (local.empty()) return {};
+  const auto folder = std::filesystem::path(com::ToWide(local)) / L"velkor";
+  std::error_code ignored;
+  std::filesystem::create_directories(folder, ignored);
+  return folder / L"velkor.log";
+}
+
+os::Services FileBackedServices(const sim::OsPaths& paths) {
   auto objects = std::make_shared<sim::ObjectRegistry>();
   objects->Register(ResourceStrings::kProgId, [] { return std::make_shared<ResourceStrings>(); });
   os::Services services;
@@ -51,8 +76,25 @@ void EnsureThreadServices() {
       std::make_shared<sim::JsonRegistry>(paths.userRegistry, paths.machineRegistry);
   services.profiles = std::make_shared<sim::IniProfileFiles>();
   services.folders = std::make_shared<sim::XdgFolders>(paths);
-  services.log = std::make_shared<sim::FileLogSink>(paths.LogFile());
-  os::InstallOsServices(std::move(services));
+  services.log = std::make_shared<sim::FileLogSink>(LogFileOf(paths));
+  return services;
+}
+
+os::Services DesktopServices(const sim::OsPaths& paths) {
+  auto objects = std::make_shared<sim::ComObjectFactory>();
+  objects->Register(ResourceStrings::kProgId, [] { return std::make_shared<ResourceStrings>(); });
+  return sim::WindowsServices(objects, sim::LogComponentFromEnvironment(),
+                              std::make_shared<sim::FileLogSink>(LogFileOf(paths)));
+}
+
+}  // namespace
+
+void EnsureThreadServices() {
+  os::Services& current = os::OsServices();
+  if (current.registry) return;
+  const sim::OsPaths paths = sim::OsPathsFromEnvironment();
+  os::InstallOsServices(FileBackedServicesWanted() ? FileBackedServices(paths)
+                                                   : DesktopServices(paths));
 }
 
 }  // namespace velkor::com

@@ -16,8 +16,10 @@ void SetModuleHandle(HMODULE module);
 std::wstring ModulePath();
 
 // Puts the operating-system services in place for the calling thread when it
-// has none yet: the file-backed registry, profile files, folders and log of
-// this build, and a class table that creates the library's own classes.
+// has none yet: the Windows services (os/windows/WindowsServices.h), whose
+// factory creates the library's own classes in process; with
+// VELKOR_OS_SERVICES=files the file-backed registry, profile files, folders
+// and log of os/linux instead, for tests that must show no window.
 void EnsureThreadServices();
 
 }  // namespace velkor::com

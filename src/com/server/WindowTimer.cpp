@@ -22,7 +22,16 @@ LRESULT CALLBACK TimerWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
   if (message != WM_TIMER) return DefWindowProcW(window, message, wParam, lParam);
   auto it = tRunning.find(wParam);
   if (it == tRunning.end()) return 0;
-  if (auto timer = it->second.lock(); timer && timer->Enabled() && timer->OnTick) timer->OnTick();
+  auto timer = it->second.lock();
+  if (!timer || !timer->Enabled() || !timer->OnTick) return 0;
+  // A tick has no caller to take its error (the control's handler reports
+  // its own, but the report itself may fail when the logging component
+  // does), and an exception must not unwind through the host's message loop:
+  // it is dropped here.
+  try {
+    timer->OnTick();
+  } catch (...) {
+  }
   return 0;
 }
 

@@ -13,15 +13,6 @@ namespace velkor::com::testing {
 
 namespace {
 
-// One COM apartment for the whole test program.
-class Apartment : public ::testing::Environment {
- public:
-  void SetUp() override { ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK); }
-  void TearDown() override { CoUninitialize(); }
-};
-[[maybe_unused]] ::testing::Environment* const apartment =
-    ::testing::AddGlobalTestEnvironment(new Apartment);
-
 std::string Number(double d) {
   char text[40];
   std::snprintf(text, sizeof text, "%.17g", d);
