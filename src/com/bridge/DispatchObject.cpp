@@ -8,6 +8,7 @@
 
 #include "com/bridge/Bstr.h"
 #include "com/bridge/ErrorBridge.h"
+#include "com/bridge/ListEnumerator.h"
 #include "com/bridge/LiveObjects.h"
 #include "com/bridge/ObjectDispatch.h"
 #include "com/bridge/VariantBridge.h"
@@ -92,69 +93,6 @@ class OutgoingArgs {
 
   std::vector<VARIANT> values_;
   std::vector<VARIANT> refs_;
-};
-
-// An IEnumVARIANT over a fixed list.
-class Enumerator : public IEnumVARIANT {
- public:
-  Enumerator(std::shared_ptr<const std::vector<Variant>> items, std::size_t next)
-      : items_(std::move(items)), next_(next) {}
-
-  ::HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IEnumVARIANT)) return E_NOINTERFACE;
-    *out = static_cast<IEnumVARIANT*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-  }
-
-  ::HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* out, ULONG* fetched) override {
-    if (!out && count) return E_POINTER;
-    ULONG n = 0;
-    ::HRESULT hr = Guarded(nullptr, [&] {
-      for (; n < count && next_ < items_->size(); ++n) {
-        VariantInit(&out[n]);
-        ToComVariant((*items_)[next_], out[n]);
-        ++next_;
-      }
-    });
-    if (FAILED(hr)) {
-      for (ULONG i = 0; i < n; ++i) VariantClear(&out[i]);
-      n = 0;
-    }
-    if (fetched) *fetched = n;
-    if (FAILED(hr)) return hr;
-    return n == count ? S_OK : S_FALSE;
-  }
-  ::HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
-    const std::size_t left = items_->size() - next_;
-    next_ += std::min<std::size_t>(count, left);
-    return count <= left ? S_OK : S_FALSE;
-  }
-  ::HRESULT STDMETHODCALLTYPE Reset() override {
-    next_ = 0;
-    return S_OK;
-  }
-  ::HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** out) override {
-    if (!out) return E_POINTER;
-    *out = new (std::nothrow) Enumerator(items_, next_);
-    return *out ? S_OK : E_OUTOFMEMORY;
-  }
-
- private:
-  virtual ~Enumerator() = default;
-
-  std::shared_ptr<const std::vector<Variant>> items_;
-  std::size_t next_;
-  std::atomic<ULONG> references_{1};
-  LiveObject live_;
 };
 
 }  // namespace
@@ -253,7 +191,10 @@ std::vector<Variant> EnumerateItems(IDispatch* collection) {
 }
 
 IEnumVARIANT* MakeEnumerator(std::vector<Variant> items) {
-  return new Enumerator(std::make_shared<const std::vector<Variant>>(std::move(items)), 0);
+  auto* out = ListEnumerator<IEnumVARIANT, VARIANT, Variant>::Make(
+      std::make_shared<const std::vector<Variant>>(std::move(items)), IID_IEnumVARIANT);
+  if (!out) throw std::bad_alloc();
+  return out;
 }
 
 }  // namespace velkor::com

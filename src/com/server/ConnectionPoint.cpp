@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "com/server/SnapshotEnum.h"
+#include "com/server/ConnectionLists.h"
 
 namespace velkor::com {
 
@@ -59,9 +59,8 @@ namespace velkor::com {
   if (!out) return E_POINTER;
   std::vector<CONNECTDATA> connections;
   for (const auto& [cookie, sink] : sinks_) connections.push_back({sink.get(), cookie});
-  *out = SnapshotEnum<IEnumConnections, CONNECTDATA>::Make(HeldSnapshot(std::move(connections)),
-                                                           IID_IEnumConnections);
-  return S_OK;
+  *out = EnumerateHeld<IEnumConnections>(std::move(connections), IID_IEnumConnections);
+  return *out ? S_OK : E_OUTOFMEMORY;
 }
 
 }  // namespace velkor::com

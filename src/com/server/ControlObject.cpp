@@ -9,10 +9,10 @@
 #include "com/bridge/VariantBridge.h"
 #include "com/server/BagAdapter.h"
 #include "com/server/ComGuids.h"
+#include "com/server/ConnectionLists.h"
 #include "com/server/Module.h"
 #include "com/server/Registration.h"
 #include "com/server/SiteAdapter.h"
-#include "com/server/SnapshotEnum.h"
 #include "com/server/TypeLibrary.h"
 #include "control/Slots.h"
 
@@ -214,9 +214,8 @@ ULONG ControlObject::Release() {
 ::HRESULT ControlObject::EnumConnectionPoints(IEnumConnectionPoints** out) {
   if (!out) return E_POINTER;
   std::vector<IConnectionPoint*> points = {&events_, &propertyNotify_};
-  *out = SnapshotEnum<IEnumConnectionPoints, IConnectionPoint*>::Make(
-      HeldSnapshot(std::move(points)), IID_IEnumConnectionPoints);
-  return S_OK;
+  *out = EnumerateHeld<IEnumConnectionPoints>(std::move(points), IID_IEnumConnectionPoints);
+  return *out ? S_OK : E_OUTOFMEMORY;
 }
 
 ::HRESULT ControlObject::FindConnectionPoint(REFIID iid, IConnectionPoint** out) {
