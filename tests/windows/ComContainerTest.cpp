@@ -12,6 +12,7 @@
 
 #include "com/bridge/Bstr.h"
 #include "com/bridge/ComPtr.h"
+#include "com/bridge/EventConnection.h"
 #include "com/bridge/ObjectDispatch.h"
 #include "com/bridge/VariantBridge.h"
 #include "com/server/ComGuids.h"
@@ -456,6 +457,43 @@ TEST_F(Container, EnumerationsListThePointsAndASnapshotOfTheirConnections) {
   again.Reset();
   points.Reset();
   container.Reset();
+  Shutdown(control);
+}
+
+TEST_F(Container, AnObjectsEventsArriveByTheNamesItsClassInformationGives) {
+  auto control = Embed();
+  ASSERT_EQ(As<IPersistPropertyBag>(control, IID_IPersistPropertyBag)->InitNew(), S_OK);
+  std::vector<std::string> seen;
+  auto connection =
+      EventConnection::Connect(control.get(), [&](std::string_view name, std::span<Variant> args) {
+        std::string line(name);
+        for (const auto& arg : args) line += " " + arg.TypeName();
+        seen.push_back(line);
+      });
+  EXPECT_TRUE(IsEqualIID(connection->SourceIid(), kEvents));
+
+  auto held = control.As<IHeldObject>(kIID_IHeldObject);
+  ASSERT_TRUE(held);
+  auto wizard = std::static_pointer_cast<ExcelTrendWizard>(held->HeldObject());
+  wizard->ExcelOnDataChange.Raise(nullptr, Variant(std::int32_t{5}));
+  wizard->ZaltOnDataChange.Raise(nullptr, Variant(std::int32_t{3}));
+  EXPECT_EQ(seen, (std::vector<std::string>{"ExcelOnDataChange Nothing Long",
+                                            "ZaltOnDataChange Nothing Long"}));
+  connection.reset();  // unadvised: nothing more arrives
+  wizard->ZaltOnDataChange.Raise(nullptr, Variant(std::int32_t{3}));
+  EXPECT_EQ(seen.size(), 2u);
+
+  // An object without class information announces no events.
+  std::int32_t number = 0;
+  try {
+    EventConnection::Connect(static_cast<IDispatch*>(&sink), [](auto, auto) {});
+  } catch (const VbError& e) {
+    number = e.number();
+  }
+  EXPECT_EQ(number, 438);
+
+  wizard.reset();
+  held.Reset();
   Shutdown(control);
 }
 
