@@ -9,6 +9,7 @@
 #include "com/bridge/Bstr.h"
 #include "com/bridge/ErrorBridge.h"
 #include "com/bridge/LiveObjects.h"
+#include "com/bridge/RefCount.h"
 #include "com/bridge/VariantBridge.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/VbError.h"
@@ -76,12 +77,8 @@ class Sink final : public IDispatch {
     AddRef();
     return S_OK;
   }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return references_.Add(); }
+  ULONG STDMETHODCALLTYPE Release() override { return references_.Drop(this); }
 
   ::HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
     if (!count) return E_POINTER;
@@ -111,6 +108,7 @@ class Sink final : public IDispatch {
   }
 
  private:
+  friend class ::velkor::com::RefCount;  // deletes the sink with its last reference
   ~Sink() = default;
 
   // Arguments come last-first; by-reference ones go back after the handler.
@@ -128,7 +126,7 @@ class Sink final : public IDispatch {
   ComPtr<ITypeInfo> events_;
   IID iid_;
   EventHandler handler_;
-  std::atomic<ULONG> references_{1};
+  RefCount references_;
   LiveObject live_;
 };
 

@@ -16,6 +16,7 @@
 
 #include "com/bridge/ErrorBridge.h"
 #include "com/bridge/LiveObjects.h"
+#include "com/bridge/RefCount.h"
 #include "com/bridge/VariantBridge.h"
 
 namespace velkor::com {
@@ -52,12 +53,8 @@ class ListEnumerator final : public Enum {
     AddRef();
     return S_OK;
   }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return references_.Add(); }
+  ULONG STDMETHODCALLTYPE Release() override { return references_.Drop(this); }
 
   // Hands out up to `count` items; all or none of them when one fails.
   ::HRESULT STDMETHODCALLTYPE Next(ULONG count, Element* out, ULONG* fetched) override {
@@ -95,12 +92,13 @@ class ListEnumerator final : public Enum {
  private:
   ListEnumerator(Items items, REFIID iid, std::size_t next)
       : items_(std::move(items)), iid_(iid), next_(next) {}
+  friend class RefCount;  // deletes the object with its last reference
   ~ListEnumerator() = default;
 
   Items items_;
   IID iid_;
   std::size_t next_;
-  std::atomic<ULONG> references_{1};
+  RefCount references_;
   LiveObject live_;
 };
 

@@ -34,6 +34,7 @@
 
 #include "com/bridge/ComPtr.h"
 #include "com/bridge/LiveObjects.h"
+#include "com/bridge/RefCount.h"
 #include "platform/Object.h"
 
 namespace velkor::com {
@@ -132,12 +133,8 @@ class DispatchOf : public Interface, public IHeldObject {
     AddRef();
     return S_OK;
   }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return references_.Add(); }
+  ULONG STDMETHODCALLTYPE Release() override { return references_.Drop(this); }
 
   // IDispatch
   ::HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
@@ -166,11 +163,12 @@ class DispatchOf : public Interface, public IHeldObject {
  private:
   DispatchOf(ObjectPtr object, ITypeInfo* typeInfo, REFIID iid)
       : core_(std::move(object), typeInfo), iid_(iid) {}
+  friend class RefCount;  // deletes the object with its last reference
   virtual ~DispatchOf() = default;
 
   DispatchCore core_;
   IID iid_;
-  std::atomic<ULONG> references_{1};
+  RefCount references_;
   LiveObject live_;
 };
 

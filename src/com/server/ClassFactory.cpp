@@ -42,9 +42,7 @@ ClassFactory* ClassFactory::For(REFCLSID clsid) {
 }
 
 ULONG ClassFactory::Release() {
-  const ULONG left = --references_;
-  if (left == 0) delete this;
-  return left;
+  return references_.Drop(this);
 }
 
 ::HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** out) {

@@ -7,6 +7,7 @@
 #include <atomic>
 
 #include "com/bridge/LiveObjects.h"
+#include "com/bridge/RefCount.h"
 
 namespace velkor::com {
 
@@ -20,7 +21,7 @@ class ClassFactory : public IClassFactory {
   static ClassFactory* For(REFCLSID clsid);
 
   ::HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+  ULONG STDMETHODCALLTYPE AddRef() override { return references_.Add(); }
   ULONG STDMETHODCALLTYPE Release() override;
   ::HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override;
   ::HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override;
@@ -30,10 +31,11 @@ class ClassFactory : public IClassFactory {
 
  private:
   explicit ClassFactory(Creator create) : create_(create) {}
+  friend class RefCount;  // deletes the object with its last reference
   virtual ~ClassFactory() = default;
 
   Creator create_;
-  std::atomic<ULONG> references_{1};
+  RefCount references_;
   LiveObject live_;
 };
 

@@ -153,13 +153,11 @@ ControlObject::~ControlObject() {
 }
 
 ULONG ControlObject::AddRef() {
-  return ++references_;
+  return references_.Add();
 }
 
 ULONG ControlObject::Release() {
-  const ULONG left = --references_;
-  if (left == 0) delete this;
-  return left;
+  return references_.Drop(this);
 }
 
 // ---- IDispatch --------------------------------------------------------------

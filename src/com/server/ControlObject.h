@@ -36,6 +36,7 @@
 #include "com/bridge/ComPtr.h"
 #include "com/bridge/LiveObjects.h"
 #include "com/bridge/ObjectDispatch.h"
+#include "com/bridge/RefCount.h"
 #include "com/server/ConnectionPoint.h"
 
 namespace velkor::com {
@@ -161,6 +162,7 @@ class ControlObject final : public ExcelTrendWizardDual,
 
  private:
   ControlObject();
+  friend class RefCount;  // deletes the object with its last reference
   ~ControlObject();
 
   // The container's first InitNew or Load; CO_E_ALREADYINITIALIZED for a
@@ -176,7 +178,7 @@ class ControlObject final : public ExcelTrendWizardDual,
   // Raises event `id` of __ExcelTrendWizard at every connected sink.
   void FireEvent(DISPID id, const ObjectPtr& data, const Variant& mode);
 
-  std::atomic<ULONG> references_{1};
+  RefCount references_;
   LiveObject live_;
   std::shared_ptr<ExcelTrendWizard> control_;
   std::shared_ptr<SiteAdapter> site_;
