@@ -21,12 +21,8 @@ namespace {
 constexpr std::wstring_view kCatidSafeForScripting = L"{7DD95801-9882-11CF-9FA9-00AA006C42C4}";
 constexpr std::wstring_view kCatidSafeForInitializing = L"{7DD95802-9882-11CF-9FA9-00AA006C42C4}";
 
-std::wstring Wide(std::string_view text) {
-  return ToWide(text);
-}
-
 std::wstring GuidText(const Guid& g) {
-  return Wide(ToRegistryFormat(g));
+  return ToWide(ToRegistryFormat(g));
 }
 
 std::wstring VersionText() {
@@ -54,8 +50,8 @@ void AddClass(std::vector<RegistryEntry>& out, const ClassInfo& c, const std::ws
   out.push_back({key, L"", title});
   out.push_back({key + L"\\InprocServer32", L"", module});
   out.push_back({key + L"\\InprocServer32", L"ThreadingModel", L"Apartment"});
-  out.push_back({key + L"\\ProgID", L"", Wide(c.versionedProgId)});
-  out.push_back({key + L"\\VersionIndependentProgID", L"", Wide(c.progId)});
+  out.push_back({key + L"\\ProgID", L"", ToWide(c.versionedProgId)});
+  out.push_back({key + L"\\VersionIndependentProgID", L"", ToWide(c.progId)});
   out.push_back({key + L"\\TypeLib", L"", GuidText(id::kLibId)});
   out.push_back({key + L"\\Version", L"", VersionText()});
   if (c.control) {
@@ -66,10 +62,10 @@ void AddClass(std::vector<RegistryEntry>& out, const ClassInfo& c, const std::ws
     out.push_back({categories + std::wstring(kCatidSafeForScripting), L"", L"", true});
     out.push_back({categories + std::wstring(kCatidSafeForInitializing), L"", L"", true});
   }
-  const std::wstring versioned = Wide(c.versionedProgId);
+  const std::wstring versioned = ToWide(c.versionedProgId);
   out.push_back({versioned, L"", title});
   out.push_back({versioned + L"\\CLSID", L"", GuidText(c.clsid)});
-  const std::wstring plain = Wide(c.progId);
+  const std::wstring plain = ToWide(c.progId);
   out.push_back({plain, L"", title});
   out.push_back({plain + L"\\CLSID", L"", GuidText(c.clsid)});
   out.push_back({plain + L"\\CurVer", L"", versioned});
@@ -121,8 +117,8 @@ std::vector<std::wstring> OwnedKeys() {
   std::vector<std::wstring> keys;
   for (const ClassInfo& c : kClasses) {
     keys.push_back(L"CLSID\\" + GuidText(c.clsid));
-    keys.push_back(Wide(c.versionedProgId));
-    keys.push_back(Wide(c.progId));
+    keys.push_back(ToWide(c.versionedProgId));
+    keys.push_back(ToWide(c.progId));
   }
   return keys;
 }

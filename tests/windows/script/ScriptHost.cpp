@@ -7,30 +7,11 @@
 #include <cstdio>
 #include <string>
 
+#include "com/bridge/Bstr.h"
+
 namespace velkor::script_test {
 
 namespace {
-
-std::wstring Wide(std::string_view text) {
-  if (text.empty()) return {};
-  int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring out(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
-  return out;
-}
-
-std::string Narrow(const wchar_t* text, std::size_t length) {
-  if (!text || length == 0) return {};
-  int n =
-      WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), out.data(), n, nullptr, nullptr);
-  return out;
-}
-
-std::string Narrow(BSTR text) {
-  return Narrow(text, text ? SysStringLen(text) : 0);
-}
 
 // The object the script knows as "Host": Echo(text) appends a line.
 class HostObject final : public IDispatch {
@@ -73,7 +54,7 @@ class HostObject final : public IDispatch {
     VariantInit(&text);
     HRESULT hr = VariantChangeType(&text, &params->rgvarg[0], 0, VT_BSTR);
     if (FAILED(hr)) return hr;
-    lines_.push_back(Narrow(V_BSTR(&text)));
+    lines_.push_back(com::FromBstr(V_BSTR(&text)));
     VariantClear(&text);
     if (result) VariantInit(result);
     return S_OK;
@@ -130,8 +111,8 @@ class Site final : public IActiveScriptSite {
     if (SUCCEEDED(error->GetExceptionInfo(&info))) {
       if (info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
       run_.error.number = info.scode ? info.scode : info.wCode;
-      run_.error.source = Narrow(info.bstrSource);
-      run_.error.description = Narrow(info.bstrDescription);
+      run_.error.source = com::FromBstr(info.bstrSource);
+      run_.error.description = com::FromBstr(info.bstrDescription);
       SysFreeString(info.bstrSource);
       SysFreeString(info.bstrDescription);
       SysFreeString(info.bstrHelpFile);
@@ -182,7 +163,7 @@ void Run(std::string_view source, Site& site, ScriptRun& run) {
     return;
   }
   run.started = true;
-  std::wstring code = Wide(source);
+  std::wstring code = com::ToWide(source);
   EXCEPINFO info{};
   hr = parser.p->ParseScriptText(code.c_str(), nullptr, nullptr, nullptr, 0, 0,
                                  SCRIPTTEXT_ISVISIBLE, nullptr, &info);
