@@ -10,7 +10,7 @@ import os
 import re
 import sys
 
-CONTROL = ["platform", "support", "model", "control", "trend", "sync", "commands"]
+CONTROL = ["platform", "support", "model", "control", "trend", "sync", "commands", "adapters"]
 
 ALLOWED = {
     "platform": [],
@@ -20,6 +20,7 @@ ALLOWED = {
     "trend": ["platform", "support", "model", "control"],
     "sync": ["platform", "support", "model", "control", "trend"],
     "commands": ["platform", "support", "model", "control", "trend"],
+    "adapters": ["platform", "control"],
     "os/linux": ["platform", "support"],
     "os/windows": ["platform", "support", "os/linux", "com/bridge"],
     "parts/time": ["platform"],

@@ -10,7 +10,7 @@ host::ApplicationPtr ApplicationOf(const ObjectPtr& parent) {
   Variant app = Deref(parent).Invoke("Application", InvokeKind::PropertyGet, {});
   if (!app.IsObject()) Raise(err::kTypeMismatch);
   if (!app.AsObject()) return nullptr;
-  auto host = std::dynamic_pointer_cast<host::Application>(app.AsObject());
+  auto host = ObjectCast<host::Application>(app.AsObject());
   if (!host) Raise(err::kTypeMismatch);
   return host;
 }

@@ -56,7 +56,7 @@ void ExcelTrendWizard::Resize() {
       hostHold_.Take();
       gAppExcelEvents.Assign(ApplicationOf(parent));
       EnableTimer(Timer1.get());
-      m_objWorkbook = std::dynamic_pointer_cast<host::Workbook>(parent);
+      m_objWorkbook = ObjectCast<host::Workbook>(parent);
     }
   });
 }

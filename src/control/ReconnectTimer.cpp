@@ -19,7 +19,7 @@ namespace {
 template <class T>
 std::shared_ptr<T> As(const ObjectPtr& object) {
   if (!object) return nullptr;
-  auto typed = std::dynamic_pointer_cast<T>(object);
+  auto typed = ObjectCast<T>(object);
   if (!typed) Raise(err::kTypeMismatch);
   return typed;
 }

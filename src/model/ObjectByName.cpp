@@ -6,6 +6,7 @@
 
 #include "model/Globals.h"
 #include "platform/ErrorNumbers.h"
+#include "platform/ForeignObject.h"
 #include "platform/VbString.h"
 #include "platform/host/Application.h"
 #include "platform/host/OLEObject.h"
@@ -47,7 +48,7 @@ host::OLEObjectPtr FindOleObject(std::string_view name, const Object* expected,
   const Variant key{std::string(name)};
   for (const host::WorksheetPtr& sheet : SheetsInSearchOrder(scope)) {
     host::OLEObjectPtr found = OleObjectOn(sheet, key);
-    if (found && (!expected || found->Object().get() == expected)) return found;
+    if (found && (!expected || SameObject(found->Object().get(), expected))) return found;
   }
   return nullptr;
 }

@@ -54,12 +54,36 @@ class Connection {
   std::uint64_t id_ = 0;
 };
 
+// Keeps a sink connected to an object's events by name until it is dropped
+// (Object::ConnectEvents); what it holds is the source's business.
+class EventSubscription {
+ public:
+  EventSubscription() = default;
+  explicit EventSubscription(std::shared_ptr<void> hold) : hold_(std::move(hold)) {}
+  EventSubscription(const EventSubscription&) = delete;
+  EventSubscription& operator=(const EventSubscription&) = delete;
+  EventSubscription(EventSubscription&&) noexcept = default;
+  EventSubscription& operator=(EventSubscription&&) noexcept = default;
+
+  bool Connected() const { return hold_ != nullptr; }
+  void Disconnect() { hold_.reset(); }
+
+ private:
+  std::shared_ptr<void> hold_;
+};
+
 template <class... Args>
 class Event {
  public:
   using Handler = std::function<void(Args...)>;
 
+  // `hook` runs when the first handler connects, before it is connected; if
+  // it raises, the handler is not connected. Sources that fetch their events
+  // from elsewhere subscribe there only once someone listens.
+  void OnFirstConnect(std::function<void()> hook) { firstConnect_ = std::move(hook); }
+
   [[nodiscard]] Connection Connect(Handler handler) {
+    if (slots_->slots.empty() && firstConnect_) firstConnect_();
     auto id = slots_->nextId++;
     slots_->slots.push_back({id, std::make_shared<Handler>(std::move(handler))});
     return Connection(slots_, id);
@@ -88,6 +112,7 @@ class Event {
   }
 
   std::shared_ptr<detail::EventSlots> slots_ = std::make_shared<detail::EventSlots>();
+  std::function<void()> firstConnect_;
 };
 
 }  // namespace velkor

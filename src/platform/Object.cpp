@@ -8,6 +8,10 @@ Variant Object::Invoke(std::string_view, InvokeKind, std::span<Variant>) {
   Raise(err::kNoSupport);
 }
 
+EventSubscription Object::ConnectEvents(EventSink) {
+  Raise(err::kNoSupport);
+}
+
 void RaiseObjectNotSet() {
   Raise(err::kObjectNotSet);
 }

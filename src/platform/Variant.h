@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <typeinfo>
 #include <variant>
 #include <vector>
 
@@ -106,9 +107,7 @@ class Variant {
   // and for an object that does not implement T. Raises Type mismatch (13)
   // for a Variant that is not an object.
   template <class T>
-  std::shared_ptr<T> ObjectAs() const {
-    return std::dynamic_pointer_cast<T>(ObjectOrRaise());
-  }
+  std::shared_ptr<T> ObjectAs() const;
   ObjectPtr ObjectOrRaise() const;
 
   // The runtime's TypeName(): "Empty", "Null", "Boolean", "Integer", "Long",

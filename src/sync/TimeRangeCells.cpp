@@ -6,6 +6,7 @@
 #include "control/components/ProgIds.h"
 #include "control/components/TimeObject.h"
 #include "platform/Conversions.h"
+#include "platform/ErrorNumbers.h"
 #include "platform/os/ObjectFactory.h"
 #include "support/ErrorHandling.h"
 #include "support/Language.h"
@@ -39,9 +40,10 @@ class TimeValues {
     std::optional<double> value;
     TryStep([&] {
       if (!object_) object_ = os::CreateObject(component::kTimeObjectProgId);
-      auto& converter = dynamic_cast<component::TimeObject&>(Deref(object_));
-      converter.SetText(CStr(time));
-      value = converter.Value();
+      auto converter = ObjectCast<component::TimeObject>(object_);
+      if (!converter) Raise(err::kTypeMismatch);
+      converter->SetText(CStr(time));
+      value = converter->Value();
     });
     return value;
   }

@@ -15,6 +15,7 @@
 #include "model/Traces.h"
 #include "model/WorkbookIndex.h"
 #include "platform/Conversions.h"
+#include "platform/ForeignObject.h"
 #include "platform/VbString.h"
 #include "platform/host/HostModel.h"
 #include "support/ErrorHandling.h"
@@ -86,7 +87,7 @@ bool Intersects(const host::RangePtr& target, const host::RangePtr& cell) {
 bool NameTakenByAnother(const std::vector<component::QuerySpecPtr>& specs,
                         const component::QuerySpec& renamed, const std::string& name) {
   return std::any_of(specs.begin(), specs.end(), [&](const component::QuerySpecPtr& other) {
-    return other.get() != &renamed && vb::EqualsText(Deref(other).Name(), name);
+    return !SameObject(other.get(), &renamed) && vb::EqualsText(Deref(other).Name(), name);
   });
 }
 

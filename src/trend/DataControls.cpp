@@ -27,7 +27,7 @@ constexpr double kDataControlSize = 300.0;  // points
 // member would be.
 template <class T>
 std::shared_ptr<T> InnerObjectAs(host::OLEObject& frame) {
-  auto inner = std::dynamic_pointer_cast<T>(frame.Object());
+  auto inner = ObjectCast<T>(frame.Object());
   if (!inner) Raise(err::kTypeMismatch);
   return inner;
 }

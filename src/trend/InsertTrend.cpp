@@ -76,7 +76,7 @@ void CreateChart(ExcelTrendWizard& c, const Target& target, const ChartBox& box,
                  .Add(component::kTrendChartProgId, box.left, box.top, box.width, box.height);
   });
   run([&] {
-    c.m_objTrend.Assign(std::dynamic_pointer_cast<component::TrendChart>(Deref(object).Object()));
+    c.m_objTrend.Assign(ObjectCast<component::TrendChart>(Deref(object).Object()));
     if (!c.m_objTrend) Raise(err::kTypeMismatch);
   });
   run([&] { c.m_objTrend->SetEnabled(true); });

@@ -68,6 +68,9 @@ class ArchiveDataControl : public Object {
   // needs a refresh after an insertion.
   virtual bool Status() const = 0;
 
+  // OnDataChange by name.
+  EventSubscription ConnectEvents(EventSink sink) override;
+
   // Raised when the control has new data: the data object and the data mode.
   Event<ObjectPtr, Variant> OnDataChange;
 };

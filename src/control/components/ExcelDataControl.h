@@ -50,6 +50,9 @@ class ExcelDataControl : public Object {
   // The provider the worksheet query object is given before a re-query.
   virtual DataProviderPtr DataProvider() = 0;
 
+  // OnDataChange by name.
+  EventSubscription ConnectEvents(EventSink sink) override;
+
   // Raised when the control has new data: the data object and the data mode.
   Event<ObjectPtr, Variant> OnDataChange;
 };

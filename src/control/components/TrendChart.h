@@ -49,6 +49,9 @@ class TrendChart : public Object {
   // Shows the chart's format dialog, owned by the given window.
   virtual void ShowFormatDialog(std::int32_t ownerWindow) = 0;
 
+  // OnUserDefinedMenuItem by name.
+  EventSubscription ConnectEvents(EventSink sink) override;
+
   // Raised with the id AddMenuItem returned when the user picks that item.
   Event<Variant> OnUserDefinedMenuItem;
 };

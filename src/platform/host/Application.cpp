@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/Conversions.h"
+#include "platform/EventsByName.h"
 #include "platform/host/HostModel.h"
 #include "platform/host/LateBinding.h"
 
@@ -31,6 +32,16 @@ Variant Application::Invoke(std::string_view member, InvokeKind kind, std::span<
        }},
   };
   return late::Dispatch(members, member, kind, args);
+}
+
+EventSubscription Application::ConnectEvents(EventSink sink) {
+  auto shared = std::make_shared<EventSink>(std::move(sink));
+  std::vector<Connection> connections;
+  connections.push_back(events::ForwardByName(SheetChange, "SheetChange", shared));
+  connections.push_back(events::ForwardByName(SheetCalculate, "SheetCalculate", shared));
+  connections.push_back(events::ForwardByName(WorkbookOpen, "WorkbookOpen", shared));
+  connections.push_back(events::ForwardByName(WorkbookBeforeClose, "WorkbookBeforeClose", shared));
+  return events::Hold(std::move(connections));
 }
 
 }  // namespace velkor::host

@@ -44,6 +44,9 @@ class Application : public Object {
   virtual void SetScreenMousePointer(std::int32_t pointer) = 0;
 
   Variant Invoke(std::string_view member, InvokeKind kind, std::span<Variant> args) override;
+  // The four events below by name: "SheetChange", "SheetCalculate",
+  // "WorkbookOpen" and "WorkbookBeforeClose".
+  EventSubscription ConnectEvents(EventSink sink) override;
 
   // Application events. A sink is connected while it holds the Connection
   // that Connect returned.

@@ -1,0 +1,7 @@
+#include "adapters/InstallAdapters.h"
+
+namespace velkor::adapters {
+
+void RegisterComponentAdapters() {}
+
+}  // namespace velkor::adapters
