@@ -13,6 +13,7 @@
 #include "platform/os/OsServices.h"
 #include "standins/ArmedProfileFiles.h"
 #include "standins/FaultPoints.h"
+#include "standins/ForeignView.h"
 #include "standins/InteractiveMessageBox.h"
 #include "standins/LanguageLibrary.h"
 #include "standins/ShellObject.h"
@@ -70,6 +71,19 @@ std::filesystem::path SimDataDir() {
   return VELKOR_DATA_DIR;
 }
 
+// The registry's objects as views.
+class ByNameFactory : public os::ObjectFactory {
+ public:
+  explicit ByNameFactory(std::shared_ptr<ObjectRegistry> registry)
+      : registry_(std::move(registry)) {}
+  ObjectPtr CreateObject(std::string_view progId) override {
+    return ForeignView::Wrap(registry_->CreateObject(progId));
+  }
+
+ private:
+  std::shared_ptr<ObjectRegistry> registry_;
+};
+
 SimServices InstallSimServices(const SimOptions& options) {
   SimServices sim;
   sim.objects = std::make_shared<ObjectRegistry>();
@@ -80,6 +94,7 @@ SimServices InstallSimServices(const SimOptions& options) {
 
   os::Services services;
   services.objects = sim.objects;
+  if (options.byName) services.objects = std::make_shared<ByNameFactory>(sim.objects);
   services.messageBox = MessageBoxFor(sim, options);
   services.log = LogSinkFor(sim, options);
   services.registry = sim.registry;

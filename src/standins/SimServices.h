@@ -36,6 +36,9 @@ struct SimOptions {
   // Boxes without a scripted answer are asked on the terminal when there is
   // one (interactive commands); off, they press the default button.
   bool consoleMessageBox = false;
+  // Objects created by ProgID reach the calling thread as views seen only by
+  // name (ForeignView.h); the host's own frames still hold the objects.
+  bool byName = false;
 };
 
 struct SimServices {

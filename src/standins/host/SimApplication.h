@@ -43,6 +43,11 @@ class SimApplication : public host::Application {
                          std::int32_t toStyle) override;
   Variant Run(std::string_view macro, std::vector<Variant> args) override;
   host::LanguageSettingsPtr LanguageSettings() override;
+  // Whether embedded controls reach this host and its components only by
+  // name, through views (ForeignView.h), as they would across COM.
+  bool ControlsSeeByName() const { return controlsSeeByName_; }
+  void SetControlsSeeByName(bool byName) { controlsSeeByName_ = byName; }
+
   std::int32_t ScreenMousePointer() const override { return mousePointer_; }
   void SetScreenMousePointer(std::int32_t pointer) override { mousePointer_ = pointer; }
 
@@ -120,6 +125,7 @@ class SimApplication : public host::Application {
   bool enableEvents_ = true;
   std::int32_t uiLanguage_ = 1033;
   std::int32_t mousePointer_ = 0;
+  bool controlsSeeByName_ = false;
   std::int32_t sheetsInNewWorkbook_ = 3;
   std::int32_t nextBookNumber_ = 1;
   std::int32_t nextWindowHandle_ = 0x00010000;

@@ -1,5 +1,6 @@
 #include "standins/host/SimControlSite.h"
 
+#include "standins/ForeignView.h"
 #include "standins/host/SimApplication.h"
 #include "standins/host/SimOLEObject.h"
 #include "standins/host/SimWorkbook.h"
@@ -20,16 +21,24 @@ std::string SimControlSite::ExtenderName() const {
   return frame && !detached_ ? frame->RawName() : std::string();
 }
 
-ObjectPtr SimControlSite::Parent() const {
+std::shared_ptr<SimWorkbook> SimControlSite::Book() const {
   auto frame = detached_ ? nullptr : Frame();
   auto sheet = frame ? frame->Sheet() : nullptr;
   auto book = sheet ? sheet->Book() : nullptr;
   return book && !book->IsClosed() ? book : nullptr;
 }
 
+// In the by-name mode the control gets a view, and reaches the whole object
+// model from it by name only.
+ObjectPtr SimControlSite::Parent() const {
+  auto app = app_.lock();
+  if (app && app->ControlsSeeByName()) return ForeignView::Wrap(Book());
+  return Book();
+}
+
 void SimControlSite::PropertyChanged(std::string_view name) {
   changed_.emplace_back(name);
-  if (auto book = std::dynamic_pointer_cast<SimWorkbook>(Parent())) book->SetDirty(true);
+  if (auto book = Book()) book->SetDirty(true);
 }
 
 std::shared_ptr<host::ControlTimer> SimControlSite::CreateTimer() {

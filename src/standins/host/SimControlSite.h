@@ -16,6 +16,7 @@ namespace velkor::sim {
 class SimApplication;
 class SimOLEObject;
 class SimTimer;
+class SimWorkbook;
 
 class SimControlSite : public host::ControlSite {
  public:
@@ -38,6 +39,7 @@ class SimControlSite : public host::ControlSite {
 
  private:
   std::shared_ptr<SimOLEObject> Frame() const { return frame_.lock(); }
+  std::shared_ptr<SimWorkbook> Book() const;
 
   std::weak_ptr<SimOLEObject> frame_;
   std::weak_ptr<SimApplication> app_;

@@ -9,6 +9,7 @@
 #include "platform/host/HostConstants.h"
 #include "platform/os/ObjectFactory.h"
 #include "standins/FaultPoints.h"
+#include "standins/ForeignView.h"
 #include "standins/host/SheetNames.h"
 #include "standins/host/SheetReference.h"
 #include "standins/host/SimApplication.h"
@@ -209,7 +210,8 @@ std::shared_ptr<SimOLEObject> SimWorksheet::AddObject(std::string_view progId,
   if (IsObjectNameTaken(name, nullptr)) RaiseHost("An object named '" + name + "' exists.");
   // The host gives a sheet its code name when the first object arrives.
   if (codeName_.empty()) codeName_ = Book()->FreeCodeName();
-  ObjectPtr inner = os::CreateObject(progId);
+  // The frame holds the object itself, whatever the control is handed.
+  ObjectPtr inner = ForeignView::Unwrap(os::CreateObject(progId));
   auto frame = std::make_shared<SimOLEObject>(Self(), std::string(progId), std::move(name),
                                               std::move(inner), geometry, app->NewWindowHandle());
   objects_.push_back(frame);

@@ -47,12 +47,14 @@ bool RemovedWhenEmpty(const fs::path& folder) {
   return fs::is_empty(folder, ec) && fs::remove(folder, ec);
 }
 
-void Run(const std::vector<std::string>& files, const std::string& out) {
+void Run(const std::vector<std::string>& files, const std::string& out,
+         const sim::scenario::RunOptions& options) {
   const fs::path folder = out.empty() ? FreshFolder() : OutputFolderAt("run", out);
   int worst = sim::scenario::kAllHeld;
   for (const auto& file : files) {
     std::ostringstream errors;
-    worst = std::max(worst, sim::scenario::RunScenarioFile(file, folder, std::cout, errors));
+    worst =
+        std::max(worst, sim::scenario::RunScenarioFile(file, folder, std::cout, errors, options));
     std::cout.flush();
     PrintErrors(errors.str());
   }
@@ -72,7 +74,11 @@ void RegisterRunCommand(CLI::App& app) {
   command->add_option("--out", *out,
                       "Folder for the files the scenarios write (default: a fresh "
                       "temporary folder, named at the end, removed when nothing was written)");
-  command->callback([files, out] { Run(*files, *out); });
+  auto options = std::make_shared<sim::scenario::RunOptions>();
+  command->add_flag("--by-name", options->byName,
+                    "The control reaches the host and its components only by member name, "
+                    "through its adapters, as it does across COM");
+  command->callback([files, out, options] { Run(*files, *out, *options); });
 }
 
 }  // namespace velkor::cli

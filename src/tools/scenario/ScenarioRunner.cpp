@@ -25,7 +25,7 @@ void ReportStep(std::ostream& report, std::size_t number, const StepOutcome& out
 }  // namespace
 
 int RunScenarioFile(const std::filesystem::path& file, const std::filesystem::path& outputFolder,
-                    std::ostream& report, std::ostream& errors) {
+                    std::ostream& report, std::ostream& errors, const RunOptions& options) {
   Scenario scenario;
   try {
     scenario = ReadScenarioFile(file);
@@ -34,7 +34,7 @@ int RunScenarioFile(const std::filesystem::path& file, const std::filesystem::pa
     return kMalformed;
   }
   report << file.string() << "\n";
-  ScenarioSession session(scenario, outputFolder);
+  ScenarioSession session(scenario, outputFolder, options);
   try {
     session.SetUp(scenario);
   } catch (const FileFormatError& e) {

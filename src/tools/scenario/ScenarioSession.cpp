@@ -1,5 +1,6 @@
 #include "tools/scenario/ScenarioSession.h"
 
+#include "adapters/InstallAdapters.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/VbError.h"
 #include "platform/VbString.h"
@@ -43,13 +44,27 @@ void FillCells(SimWorksheet& sheet, const Json& cells, const std::string& path) 
 
 }  // namespace
 
-ScenarioSession::ScenarioSession(const Scenario& scenario, fs::path outputFolder)
-    : services_(InstallSimServices()),
+namespace {
+
+SimOptions ServicesFor(const RunOptions& options) {
+  SimOptions services;
+  services.byName = options.byName;
+  if (options.byName) adapters::InstallAdapters();
+  return services;
+}
+
+}  // namespace
+
+ScenarioSession::ScenarioSession(const Scenario& scenario, fs::path outputFolder,
+                                 const RunOptions& options)
+    : services_(InstallSimServices(ServicesFor(options))),
       app_(SimApplication::Create()),
       driver_(app_),
       addIn_(WizardAddIn::Install(*app_)),
       outputFolder_(std::move(outputFolder)),
-      scenarioFolder_(scenario.file.parent_path()) {}
+      scenarioFolder_(scenario.file.parent_path()) {
+  app_->SetControlsSeeByName(options.byName);
+}
 
 ScenarioSession::~ScenarioSession() {
   try {

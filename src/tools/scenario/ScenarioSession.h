@@ -14,13 +14,15 @@
 #include "standins/host/SimOLEObject.h"
 #include "standins/host/WizardAddIn.h"
 #include "tools/scenario/Scenario.h"
+#include "tools/scenario/ScenarioRunner.h"
 #include "tools/scenario/ScenarioValue.h"
 
 namespace velkor::sim::scenario {
 
 class ScenarioSession {
  public:
-  ScenarioSession(const Scenario& scenario, std::filesystem::path outputFolder);
+  ScenarioSession(const Scenario& scenario, std::filesystem::path outputFolder,
+                  const RunOptions& options = {});
   // Closes every workbook (their controls terminate) and ends the session.
   ~ScenarioSession();
   ScenarioSession(const ScenarioSession&) = delete;
