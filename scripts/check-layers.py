@@ -33,6 +33,8 @@ ALLOWED = {
     "tools/examine": CONTROL + ["os/linux", "os/windows", "parts/time", "standins"],
     "tools/demo": CONTROL + ["os/linux", "os/windows", "parts/time", "parts/archive", "parts/render",
                              "standins", "tools/scenario", "tools/examine"],
+    "standins/com": CONTROL + ["os/linux", "os/windows", "parts/time", "parts/archive", "parts/render",
+                              "standins", "com/bridge", "com/server"],
     "com/bridge": ["platform"],
     "com/server": CONTROL + ["os/linux", "os/windows", "com/bridge"],
     "tools/idlgen": CONTROL,

@@ -8,6 +8,7 @@
 
 #include "com/bridge/Bstr.h"
 #include "com/bridge/ErrorBridge.h"
+#include "com/bridge/EventConnection.h"
 #include "com/bridge/ListEnumerator.h"
 #include "com/bridge/LiveObjects.h"
 #include "com/bridge/ObjectDispatch.h"
@@ -98,7 +99,15 @@ class OutgoingArgs {
 }  // namespace
 
 DispatchObject::DispatchObject(ComPtr<IUnknown> unknown)
-    : unknown_(std::move(unknown)), dispatch_(unknown_.As<IDispatch>(IID_IDispatch)) {}
+    : unknown_(std::move(unknown)),
+      dispatch_(unknown_.As<IDispatch>(IID_IDispatch)),
+      identity_(unknown_.As<IUnknown>(IID_IUnknown)) {}
+
+EventSubscription DispatchObject::ConnectEvents(EventSink sink) {
+  std::shared_ptr<EventConnection> connection =
+      EventConnection::Connect(unknown_.get(), std::move(sink));
+  return EventSubscription(std::move(connection));
+}
 
 ObjectPtr DispatchObject::Wrap(IUnknown* unknown) {
   if (!unknown) return nullptr;

@@ -11,6 +11,10 @@
 //
 // An interface without IDispatch is held all the same, so it can travel back
 // out unchanged; calling a member of it raises 438.
+//
+// As a foreign object it takes the typed adapters (platform/ForeignObject.h);
+// its identity is its IUnknown, so two wrappers of one object are the same
+// object. Its events arrive by name through EventConnection.
 #pragma once
 
 #include <windows.h>
@@ -22,11 +26,11 @@
 #include <vector>
 
 #include "com/bridge/ComPtr.h"
-#include "platform/Object.h"
+#include "platform/ForeignObject.h"
 
 namespace velkor::com {
 
-class DispatchObject : public Object {
+class DispatchObject : public ForeignObject {
  public:
   explicit DispatchObject(ComPtr<IUnknown> unknown);
 
@@ -36,6 +40,9 @@ class DispatchObject : public Object {
 
   std::string TypeName() const override;
   Variant Invoke(std::string_view member, InvokeKind kind, std::span<Variant> args) override;
+  // Raises 438 when the object announces no events (EventConnection).
+  EventSubscription ConnectEvents(EventSink sink) override;
+  const void* Identity() const override { return identity_.get(); }
 
   IUnknown* unknown() const { return unknown_.get(); }
   IDispatch* dispatch() const { return dispatch_.get(); }
@@ -45,6 +52,7 @@ class DispatchObject : public Object {
 
   ComPtr<IUnknown> unknown_;
   ComPtr<IDispatch> dispatch_;
+  ComPtr<IUnknown> identity_;  // what QueryInterface(IUnknown) gives: the same for every wrapper
   std::map<std::string, DISPID> ids_;  // key: the name in lower case
 };
 

@@ -11,6 +11,7 @@
 #include "com/bridge/ErrorBridge.h"
 #include "com/bridge/VariantBridge.h"
 #include "platform/ErrorNumbers.h"
+#include "platform/ForeignObject.h"
 #include "platform/Utf8.h"
 
 namespace velkor::com {
@@ -189,7 +190,9 @@ IDispatch* ExposeGeneric(ObjectPtr object) {
   return DispatchOf<IDispatch>::Create(std::move(object));
 }
 
-IDispatch* Expose(const ObjectPtr& object) {
+IDispatch* Expose(const ObjectPtr& given) {
+  // An adapter goes out as the outside object it gives an interface to.
+  const ObjectPtr object = Underlying(given);
   if (!object) return nullptr;
   if (auto* outside = dynamic_cast<DispatchObject*>(object.get()); outside && outside->dispatch()) {
     outside->dispatch()->AddRef();

@@ -12,6 +12,7 @@
 #include "com/bridge/ObjectDispatch.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
+#include "platform/ForeignObject.h"
 #include "platform/Object.h"
 #include "platform/VbError.h"
 
@@ -205,8 +206,10 @@ SAFEARRAY* ToSafeArray(const SafeArray& from, VARTYPE vt) {
 
 // The interface that carries `object` out: its own outside interface when
 // it wraps one, else an exposer's IDispatch. A new reference; null for Nothing.
-IUnknown* ObjectOut(const ObjectPtr& object, bool& isDispatch) {
+IUnknown* ObjectOut(const ObjectPtr& given, bool& isDispatch) {
   isDispatch = true;
+  // An adapter goes out as the outside object it gives an interface to.
+  const ObjectPtr object = Underlying(given);
   if (!object) return nullptr;
   if (auto* outside = dynamic_cast<DispatchObject*>(object.get());
       outside && !outside->dispatch()) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string_view>
 
+#include "adapters/InstallAdapters.h"
 #include "com/bridge/Bstr.h"
 #include "os/linux/FileLogSink.h"
 #include "os/linux/IniProfileFiles.h"
@@ -90,6 +91,9 @@ os::Services DesktopServices(const sim::OsPaths& paths) {
 }  // namespace
 
 void EnsureThreadServices() {
+  // The host and the components reach the control as outside COM objects;
+  // the adapters give them the interfaces the control uses.
+  adapters::InstallAdapters();
   os::Services& current = os::OsServices();
   if (current.registry) return;
   const sim::OsPaths paths = sim::OsPathsFromEnvironment();

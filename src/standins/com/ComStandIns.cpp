@@ -1,0 +1,264 @@
+#include "standins/com/ComStandIns.h"
+
+#include <ocidl.h>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "com/bridge/Bstr.h"
+#include "com/bridge/ComPtr.h"
+#include "com/bridge/ObjectDispatch.h"
+#include "com/bridge/RefCount.h"
+#include "com/bridge/VariantBridge.h"
+#include "com/server/ConnectionLists.h"
+#include "com/server/ConnectionPoint.h"
+
+namespace velkor::sim {
+
+namespace {
+
+using com::ComPtr;
+
+// The class of one type name and, when it raises events, its source
+// interface.
+struct StandInClass {
+  ComPtr<ITypeInfo> coclass;
+  ComPtr<ITypeInfo> source;  // null: no events
+  IID sourceIid{};
+};
+
+std::map<std::string, StandInClass>& Classes() {
+  static std::map<std::string, StandInClass> classes;
+  return classes;
+}
+
+// The [default, source] interface of a class, if any.
+void FindSource(StandInClass& cls) {
+  TYPEATTR* attr = nullptr;
+  if (FAILED(cls.coclass->GetTypeAttr(&attr))) return;
+  const WORD count = attr->cImplTypes;
+  cls.coclass->ReleaseTypeAttr(attr);
+  for (UINT i = 0; i < count; ++i) {
+    INT flags = 0;
+    HREFTYPE ref = 0;
+    if (FAILED(cls.coclass->GetImplTypeFlags(i, &flags)) ||
+        (flags & (IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE)) !=
+            (IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE) ||
+        FAILED(cls.coclass->GetRefTypeOfImplType(i, &ref)) ||
+        FAILED(cls.coclass->GetRefTypeInfo(ref, cls.source.Out())))
+      continue;
+    TYPEATTR* sourceAttr = nullptr;
+    if (SUCCEEDED(cls.source->GetTypeAttr(&sourceAttr))) {
+      cls.sourceIid = sourceAttr->guid;
+      cls.source->ReleaseTypeAttr(sourceAttr);
+    }
+    return;
+  }
+}
+
+// One argument of an event on its way to a sink: by value, or through a
+// reference to a variable of the parameter's type that the sink may change.
+struct EventArgument {
+  com::ComVariant value;
+  com::ComVariant reference;  // VT_BYREF into `value`; empty when by value
+};
+
+// Whether parameter `i` of `desc` is passed by reference, and to what type.
+std::optional<VARTYPE> ReferencedType(const FUNCDESC& desc, SHORT i) {
+  const TYPEDESC& type = desc.lprgelemdescParam[i].tdesc;
+  if (type.vt != VT_PTR || !type.lptdesc) return std::nullopt;
+  return type.lptdesc->vt;
+}
+
+class StandInDispatch final : public IDispatch,
+                              public IProvideClassInfo,
+                              public IConnectionPointContainer,
+                              public com::IHeldObject {
+ public:
+  StandInDispatch(ObjectPtr object, const StandInClass& cls)
+      : core_(std::move(object)), class_(cls) {
+    if (class_.source)
+      events_.emplace(static_cast<IConnectionPointContainer*>(this), class_.sourceIid, true);
+  }
+
+  // IUnknown
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch))
+      *out = static_cast<IDispatch*>(this);
+    else if (IsEqualIID(iid, IID_IProvideClassInfo))
+      *out = static_cast<IProvideClassInfo*>(this);
+    else if (IsEqualIID(iid, IID_IConnectionPointContainer) && events_)
+      *out = static_cast<IConnectionPointContainer*>(this);
+    else if (IsEqualIID(iid, com::kIID_IHeldObject))
+      *out = static_cast<com::IHeldObject*>(this);
+    else
+      return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return references_.Add(); }
+  ULONG STDMETHODCALLTYPE Release() override { return references_.Drop(this); }
+
+  // IDispatch: the stand-in's members by name.
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    return core_.GetTypeInfoCount(count);
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID, ITypeInfo** out) override {
+    return core_.GetTypeInfo(index, out);
+  }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
+                                          DISPID* ids) override {
+    return core_.GetIDsOfNames(names, count, ids);
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
+                                   VARIANT* result, EXCEPINFO* info, UINT* argErr) override {
+    return core_.Invoke(id, flags, params, result, info, argErr);
+  }
+
+  // IProvideClassInfo
+  HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** out) override {
+    if (!out) return E_POINTER;
+    *out = class_.coclass.get();
+    (*out)->AddRef();
+    return S_OK;
+  }
+
+  // IConnectionPointContainer
+  HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** out) override {
+    if (!out) return E_POINTER;
+    std::vector<IConnectionPoint*> points = {&*events_};
+    *out = com::EnumerateHeld<IEnumConnectionPoints>(std::move(points), IID_IEnumConnectionPoints);
+    return *out ? S_OK : E_OUTOFMEMORY;
+  }
+  HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** out) override {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    if (!IsEqualIID(iid, events_->iid())) return CONNECT_E_NOCONNECTION;
+    // The stand-in's events are fetched once somebody may listen.
+    if (!subscription_.Connected()) Subscribe();
+    *out = &*events_;
+    (*out)->AddRef();
+    return S_OK;
+  }
+
+  ObjectPtr HeldObject() override { return core_.object(); }
+  void BecomeIdentity() override { core_.BecomeIdentity(static_cast<IDispatch*>(this)); }
+
+ private:
+  friend class com::RefCount;
+  ~StandInDispatch() = default;
+
+  void Subscribe() {
+    subscription_ = core_.object()->ConnectEvents(
+        [this](std::string_view event, std::span<Variant> args) { Fire(event, args); });
+  }
+
+  // Calls every sink with the event's dispatch id, found by name in the
+  // source interface, and hands back what the sinks left in by-reference
+  // arguments.
+  void Fire(std::string_view event, std::span<Variant> args) {
+    ComPtr<IDispatch> keep(static_cast<IDispatch*>(this));  // a sink may drop the last reference
+    MEMBERID id = MEMBERID_NIL;
+    std::wstring name = com::ToWide(event);
+    LPOLESTR names[] = {name.data()};
+    if (FAILED(class_.source->GetIDsOfNames(names, 1, &id))) return;
+    std::vector<EventArgument> arguments(args.size());
+    PrepareArguments(id, args, arguments);
+    std::vector<VARIANT> reversed;
+    for (auto it = arguments.rbegin(); it != arguments.rend(); ++it)
+      reversed.push_back(it->reference->vt != VT_EMPTY ? *it->reference : *it->value);
+    DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
+    for (auto& sink : events_->Sinks<IDispatch>())
+      sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr,
+                   nullptr);
+    for (std::size_t i = 0; i < args.size(); ++i)
+      if (arguments[i].reference->vt != VT_EMPTY)
+        args[i] = com::FromComVariant(*arguments[i].value);
+  }
+
+  // Each argument as the source interface declares it: by-reference ones
+  // converted to the referenced type first.
+  void PrepareArguments(MEMBERID id, std::span<Variant> args, std::vector<EventArgument>& out) {
+    const FUNCDESC* desc = FindFunction(id);
+    for (std::size_t i = 0; i < args.size(); ++i) {
+      com::ToComVariant(args[i], *out[i].value.get());
+      const auto referenced = desc && static_cast<SHORT>(i) < desc->cParams
+                                  ? ReferencedType(*desc, static_cast<SHORT>(i))
+                                  : std::nullopt;
+      if (!referenced) continue;
+      if (*referenced != VT_VARIANT &&
+          FAILED(VariantChangeType(out[i].value.get(), out[i].value.get(), 0, *referenced)))
+        continue;
+      VARIANT* reference = out[i].reference.get();
+      if (*referenced == VT_VARIANT) {
+        reference->vt = VT_BYREF | VT_VARIANT;
+        reference->pvarVal = out[i].value.get();
+      } else {
+        reference->vt = VT_BYREF | *referenced;
+        reference->byref = &out[i].value.get()->boolVal;  // the value's storage, whatever its type
+      }
+    }
+    if (desc) class_.source->ReleaseFuncDesc(const_cast<FUNCDESC*>(desc));
+  }
+
+  const FUNCDESC* FindFunction(MEMBERID id) {
+    TYPEATTR* attr = nullptr;
+    if (FAILED(class_.source->GetTypeAttr(&attr))) return nullptr;
+    const WORD count = attr->cFuncs;
+    class_.source->ReleaseTypeAttr(attr);
+    for (UINT i = 0; i < count; ++i) {
+      FUNCDESC* desc = nullptr;
+      if (FAILED(class_.source->GetFuncDesc(i, &desc))) continue;
+      if (desc->memid == id) return desc;
+      class_.source->ReleaseFuncDesc(desc);
+    }
+    return nullptr;
+  }
+
+  com::DispatchCore core_;
+  const StandInClass& class_;
+  std::optional<com::ConnectionPoint> events_;
+  EventSubscription subscription_;
+  com::RefCount references_;
+};
+
+IDispatch* ExposeStandIn(ObjectPtr object) {
+  const auto found = Classes().find(object->TypeName());
+  auto* made = new StandInDispatch(std::move(object), found->second);
+  made->BecomeIdentity();
+  return made;
+}
+
+}  // namespace
+
+void ExposeStandInsToCom(ITypeLib* library) {
+  const UINT count = library->GetTypeInfoCount();
+  for (UINT i = 0; i < count; ++i) {
+    TYPEKIND kind{};
+    if (FAILED(library->GetTypeInfoType(i, &kind)) || kind != TKIND_COCLASS) continue;
+    StandInClass cls;
+    BSTR name = nullptr;
+    if (FAILED(library->GetTypeInfo(i, cls.coclass.Out())) ||
+        FAILED(library->GetDocumentation(static_cast<INT>(i), &name, nullptr, nullptr, nullptr)))
+      continue;
+    const std::string typeName = com::FromBstr(name);
+    SysFreeString(name);
+    FindSource(cls);
+    Classes()[typeName] = std::move(cls);
+    com::RegisterExposer(Classes().find(typeName)->first, &ExposeStandIn);
+  }
+}
+
+ITypeLib* LoadStandInTypeLib() {
+  wchar_t path[MAX_PATH] = {};
+  if (!GetModuleFileNameW(nullptr, path, MAX_PATH)) return nullptr;
+  ITypeLib* library = nullptr;
+  return SUCCEEDED(LoadTypeLibEx(path, REGKIND_NONE, &library)) ? library : nullptr;
+}
+
+}  // namespace velkor::sim
