@@ -29,7 +29,7 @@ ALLOWED = {
     "parts/render": ["platform"],
     "standins": CONTROL + ["os/linux", "os/windows", "parts/time", "parts/archive", "parts/render"],
     "tools/scenario": CONTROL + ["os/linux", "os/windows", "parts/time", "parts/archive", "parts/render",
-                                 "standins"],
+                                 "standins", "standins/com", "com/bridge"],
     "tools/examine": CONTROL + ["os/linux", "os/windows", "parts/time", "standins"],
     "tools/demo": CONTROL + ["os/linux", "os/windows", "parts/time", "parts/archive", "parts/render",
                              "standins", "tools/scenario", "tools/examine"],

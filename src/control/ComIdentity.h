@@ -80,4 +80,13 @@ inline constexpr Guid kEnumOpenPramEnum{
 inline constexpr Guid kEnumQuereParam{
     0xA2ACD686, 0x3F95, 0x4B90, {0x9C, 0x23, 0x19, 0x08, 0xAA, 0x71, 0xF8, 0x38}};
 
+// The service a container may offer through its client site's
+// IServiceProvider: timers driven by the container's clock rather than the
+// window system's (an IDispatch with CreateTimer(Callback) returning a timer
+// with the properties Enabled and Interval, which calls the callback's
+// default member on each tick). A container without it gets window timers.
+// {7FDB1A28-192B-4DA6-AA0C-1D93F0543C42}
+inline constexpr Guid kSidContainerTimers{
+    0x7FDB1A28, 0x192B, 0x4DA6, {0xAA, 0x0C, 0x1D, 0x93, 0xF0, 0x54, 0x3C, 0x42}};
+
 }  // namespace velkor::com_identity

@@ -177,7 +177,7 @@ ObjectPtr UnwrapObject(IUnknown* unknown) {
   ComPtr<IHeldObject> held;
   if (FAILED(unknown->QueryInterface(kIID_IHeldObject, reinterpret_cast<void**>(held.Out()))))
     return nullptr;
-  return held->HeldObject();
+  return held->Module() == ModuleTag() ? held->HeldObject() : nullptr;
 }
 
 void RegisterExposer(std::string_view typeName, ExposerFn make) {

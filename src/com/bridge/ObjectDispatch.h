@@ -39,6 +39,14 @@
 
 namespace velkor::com {
 
+// A value unique to each module (program or library) of the process: each
+// carries its own copy of the project's code, and objects pass as themselves
+// only within the module that made them.
+inline const void* ModuleTag() {
+  static const char tag = 0;
+  return &tag;
+}
+
 // The private interface through which a wrapper gives back its object.
 // {6E0A7C2B-4B1D-4F0E-9C57-2F3A8D1E5B40}
 inline constexpr IID kIID_IHeldObject = {
@@ -50,6 +58,9 @@ struct IHeldObject : IUnknown {
   // A wrapper that is the only one for its object by construction needs
   // nothing here.
   virtual void BecomeIdentity() {}
+  // The module whose code made the object (ModuleTag); objects of another
+  // module are outside objects here, reached by name like any other.
+  virtual const void* Module() { return ModuleTag(); }
 };
 
 // The object behind one of the project's own wrappers; null for any other.

@@ -35,5 +35,6 @@ inline const GUID kIidControl = ToGuid(com_identity::kIid_ExcelTrendWizard);
 inline const GUID kDiidControlEvents = ToGuid(com_identity::kDiid__ExcelTrendWizard);
 inline const GUID kClsidResourceStrings = ToGuid(com_identity::kClsidResourceStrings);
 inline const GUID kIidResourceStrings = ToGuid(com_identity::kIid_ResourceStrings);
+inline const GUID kSidContainerTimers = ToGuid(com_identity::kSidContainerTimers);
 
 }  // namespace velkor::com

@@ -50,9 +50,12 @@ namespace {
 
 // VELKOR_OS_SERVICES=files selects the file-backed services (tests, the
 // script suite): no window, no change to the machine's registry.
-bool FileBackedServicesWanted() {
+// VELKOR_OS_SERVICES=container keeps the file-backed registry, profile files
+// and folders but creates objects, shows messages and logs through COM, as
+// on a desktop: the host stand-in's runs, whose process serves those classes.
+std::string_view ServicesWanted() {
   const char* choice = std::getenv("VELKOR_OS_SERVICES");
-  return choice && std::string_view(choice) == "files";
+  return choice ? std::string_view(choice) : std::string_view();
 }
 
 // The log file of the file-backed set, or, where no state folder is set (as
@@ -81,6 +84,19 @@ os::Services FileBackedServices(const sim::OsPaths& paths) {
   return services;
 }
 
+os::Services ContainerServices(const sim::OsPaths& paths) {
+  auto objects = std::make_shared<sim::ComObjectFactory>();
+  objects->Register(ResourceStrings::kProgId, [] { return std::make_shared<ResourceStrings>(); });
+  os::Services services =
+      sim::WindowsServices(objects, sim::LogComponentFromEnvironment(),
+                           std::make_shared<sim::FileLogSink>(LogFileOf(paths)));
+  const os::Services files = FileBackedServices(paths);
+  services.registry = files.registry;
+  services.profiles = files.profiles;
+  services.folders = files.folders;
+  return services;
+}
+
 os::Services DesktopServices(const sim::OsPaths& paths) {
   auto objects = std::make_shared<sim::ComObjectFactory>();
   objects->Register(ResourceStrings::kProgId, [] { return std::make_shared<ResourceStrings>(); });
@@ -97,8 +113,10 @@ void EnsureThreadServices() {
   os::Services& current = os::OsServices();
   if (current.registry) return;
   const sim::OsPaths paths = sim::OsPathsFromEnvironment();
-  os::InstallOsServices(FileBackedServicesWanted() ? FileBackedServices(paths)
-                                                   : DesktopServices(paths));
+  const std::string_view wanted = ServicesWanted();
+  os::InstallOsServices(wanted == "files"       ? FileBackedServices(paths)
+                        : wanted == "container" ? ContainerServices(paths)
+                                                : DesktopServices(paths));
 }
 
 }  // namespace velkor::com

@@ -4,6 +4,7 @@
 
 #include "com/bridge/DispatchObject.h"
 #include "com/bridge/VariantBridge.h"
+#include "com/server/ComGuids.h"
 #include "com/server/WindowTimer.h"
 #include "platform/Conversions.h"
 #include "platform/VbError.h"
@@ -54,7 +55,72 @@ std::int32_t SiteAdapter::WindowHandle() const {
   return static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(window));
 }
 
+namespace {
+
+// A timer of the container's clock (kSidContainerTimers), driven by name.
+class ContainerTimer : public host::ControlTimer,
+                       public std::enable_shared_from_this<ContainerTimer> {
+ public:
+  explicit ContainerTimer(ObjectPtr timers) : timers_(std::move(timers)) {}
+
+  // The container holds the callback; the callback holds the timer weakly,
+  // so a tick after the control let go of its timer does nothing.
+  void Start() {
+    Variant callback(
+        std::static_pointer_cast<Object>(std::make_shared<TickCallback>(weak_from_this())));
+    timer_ = timers_->Invoke("CreateTimer", InvokeKind::Method, std::span<Variant>(&callback, 1))
+                 .ObjectOrRaise();
+  }
+
+  bool Enabled() const override {
+    return CBool(timer_->Invoke("Enabled", InvokeKind::PropertyGet, {}));
+  }
+  void SetEnabled(bool enabled) override { Let("Enabled", Variant(enabled)); }
+  std::int32_t Interval() const override {
+    return CLng(timer_->Invoke("Interval", InvokeKind::PropertyGet, {}));
+  }
+  void SetInterval(std::int32_t milliseconds) override { Let("Interval", Variant(milliseconds)); }
+
+ private:
+  class TickCallback : public Object {
+   public:
+    explicit TickCallback(std::weak_ptr<ContainerTimer> timer) : timer_(std::move(timer)) {}
+    std::string TypeName() const override { return "TimerCallback"; }
+    Variant Invoke(std::string_view, InvokeKind, std::span<Variant>) override {
+      if (auto timer = timer_.lock(); timer && timer->OnTick) timer->OnTick();
+      return {};
+    }
+
+   private:
+    std::weak_ptr<ContainerTimer> timer_;
+  };
+
+  void Let(std::string_view member, Variant value) {
+    timer_->Invoke(member, InvokeKind::PropertyLet, std::span<Variant>(&value, 1));
+  }
+
+  ObjectPtr timers_;
+  ObjectPtr timer_;
+};
+
+// The container's timer service, or Nothing when it offers none.
+ObjectPtr ContainerTimers(const ComPtr<IOleClientSite>& site) {
+  auto provider = site.As<IServiceProvider>(IID_IServiceProvider);
+  ComPtr<IDispatch> timers;
+  if (!provider || FAILED(provider->QueryService(kSidContainerTimers, IID_IDispatch,
+                                                 reinterpret_cast<void**>(timers.Out()))))
+    return nullptr;
+  return DispatchObject::Wrap(timers.get());
+}
+
+}  // namespace
+
 std::shared_ptr<host::ControlTimer> SiteAdapter::CreateTimer() {
+  if (ObjectPtr timers = ContainerTimers(site_)) {
+    auto timer = std::make_shared<ContainerTimer>(std::move(timers));
+    timer->Start();
+    return timer;
+  }
   return std::make_shared<WindowTimer>();
 }
 

@@ -24,6 +24,13 @@ bool ObjectRegistry::IsRegistered(std::string_view progId) const {
   return creators_.contains(Key(progId));
 }
 
+std::vector<std::string> ObjectRegistry::ProgIds() const {
+  std::lock_guard lock(mutex_);
+  std::vector<std::string> names;
+  for (const auto& entry : creators_) names.push_back(entry.first);
+  return names;
+}
+
 ObjectPtr ObjectRegistry::CreateObject(std::string_view progId) {
   Creator creator;
   {

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/os/ObjectFactory.h"
 
@@ -20,6 +21,8 @@ class ObjectRegistry : public os::ObjectFactory {
   void Register(std::string_view progId, Creator creator);
   void Unregister(std::string_view progId);
   bool IsRegistered(std::string_view progId) const;
+  // Every registered ProgID, in upper case.
+  std::vector<std::string> ProgIds() const;
 
   // Raises 429, naming the ProgID, when nothing is registered under it.
   ObjectPtr CreateObject(std::string_view progId) override;

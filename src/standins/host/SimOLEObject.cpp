@@ -112,8 +112,20 @@ void SimOLEObject::MarkDirty() const {
   if (auto book = sheet ? sheet->Book() : nullptr) book->SetDirty(true);
 }
 
+namespace {
+SimOLEObject::EmbeddingMaker gEmbeddingMaker = nullptr;
+}  // namespace
+
+void SimOLEObject::SetEmbeddingMaker(EmbeddingMaker make) {
+  gEmbeddingMaker = make;
+}
+
 std::shared_ptr<host::EmbeddedControl> SimOLEObject::Control() const {
-  return deleted_ ? nullptr : std::dynamic_pointer_cast<host::EmbeddedControl>(object_);
+  if (deleted_) return nullptr;
+  if (auto own = std::dynamic_pointer_cast<host::EmbeddedControl>(object_)) return own;
+  if (!embeddingAsked_ && gEmbeddingMaker) embedding_ = gEmbeddingMaker(object_);
+  embeddingAsked_ = true;
+  return embedding_;
 }
 
 void SimOLEObject::Embed(const PropertyList* saved) {
@@ -161,6 +173,7 @@ void SimOLEObject::Shutdown() {
   if (site_) site_->Detach();
   if (auto app = sheet ? sheet->App() : nullptr) app->DeferRelease(std::move(object_));
   object_.reset();
+  embedding_.reset();
   if (failure) std::rethrow_exception(failure);
 }
 

@@ -59,6 +59,12 @@ class SimOLEObject : public host::OLEObject {
   // The name, also after deletion.
   const std::string& RawName() const { return name_; }
   std::shared_ptr<host::EmbeddedControl> Control() const;
+
+  // How a frame embeds an object that is not one of this program's controls
+  // but may be a control all the same (one of another module, reached through
+  // COM); nullptr: not a control. Set once, before objects are added.
+  using EmbeddingMaker = std::shared_ptr<host::EmbeddedControl> (*)(const ObjectPtr& object);
+  static void SetEmbeddingMaker(EmbeddingMaker make);
   std::shared_ptr<SimControlSite> Site() const { return site_; }
   std::int32_t WindowHandle() const { return windowHandle_; }
   std::int32_t ActivateCount() const { return activateCount_; }
@@ -71,6 +77,8 @@ class SimOLEObject : public host::OLEObject {
   void MarkDirty() const;
 
   std::weak_ptr<SimWorksheet> sheet_;
+  mutable std::shared_ptr<host::EmbeddedControl> embedding_;  // from the embedding maker
+  mutable bool embeddingAsked_ = false;
   std::string progId_;
   std::string name_;
   ObjectPtr object_;

@@ -78,6 +78,9 @@ void RegisterRunCommand(CLI::App& app) {
   command->add_flag("--by-name", options->byName,
                     "The control reaches the host and its components only by member name, "
                     "through its adapters, as it does across COM");
+  command->add_flag("--com", options->com,
+                    "The control comes from the registered velkor.dll and reaches everything "
+                    "around it through COM (Windows build)");
   command->callback([files, out, options] { Run(*files, *out, *options); });
 }
 

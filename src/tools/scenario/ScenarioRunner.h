@@ -16,6 +16,9 @@ struct RunOptions {
   // The control reaches the host and the components only by name: through
   // views of the stand-ins and its typed adapters, as across COM.
   bool byName = false;
+  // The control comes from the registered velkor.dll, and every call between
+  // it and its surroundings crosses COM (the Windows build only).
+  bool com = false;
 };
 
 // Runs one file, writing what it saves or renders into `outputFolder`

@@ -1,4 +1,5 @@
 #include "tools/scenario/ScenarioSession.h"
+#include "tools/scenario/ScenarioComMode.h"
 
 #include "adapters/InstallAdapters.h"
 #include "platform/ErrorNumbers.h"
@@ -58,6 +59,7 @@ SimOptions ServicesFor(const RunOptions& options) {
 ScenarioSession::ScenarioSession(const Scenario& scenario, fs::path outputFolder,
                                  const RunOptions& options)
     : services_(InstallSimServices(ServicesFor(options))),
+      comMode_(options.com ? EnterComMode(services_) : nullptr),
       app_(SimApplication::Create()),
       driver_(app_),
       addIn_(WizardAddIn::Install(*app_)),

@@ -67,6 +67,7 @@ class ScenarioSession {
   void Activate(const ActiveSetup& active);
 
   SimServices services_;
+  std::shared_ptr<void> comMode_;  // ends after the host's objects are gone
   std::shared_ptr<SimApplication> app_;
   HostDriver driver_;
   std::shared_ptr<WizardAddIn> addIn_;

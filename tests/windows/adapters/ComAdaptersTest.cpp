@@ -25,7 +25,7 @@ class ComAdaptersTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     adapters::InstallAdapters();
-    com::ComPtr<ITypeLib> library(sim::LoadStandInTypeLib(), false);
+    auto library = com::ComPtr<ITypeLib>::Adopt(sim::LoadStandInTypeLib());
     ASSERT_TRUE(library) << "the test program embeds standins.tlb";
     sim::ExposeStandInsToCom(library.get());
   }
@@ -40,7 +40,7 @@ class ComAdaptersTest : public ::testing::Test {
 
   // `object` as a COM client in another component sees it: an outside object.
   static ObjectPtr AcrossCom(const ObjectPtr& object) {
-    com::ComPtr<IDispatch> dispatch(com::Expose(object), false);
+    auto dispatch = com::ComPtr<IDispatch>::Adopt(com::Expose(object));
     auto outside = std::make_shared<com::DispatchObject>(com::ComPtr<IUnknown>(dispatch.get()));
     return outside;
   }
@@ -67,7 +67,7 @@ TEST_F(ComAdaptersTest, OutsideObjectsGetAdaptersAndKeepTheirIdentity) {
   EXPECT_TRUE(SameObject(app, App()));
   EXPECT_FALSE(SameObject(app, ObjectCast<host::Workbook>(AcrossCom(book_))));
   // The adapter goes back out as the stand-in itself.
-  com::ComPtr<IDispatch> out(com::Expose(app), false);
+  auto out = com::ComPtr<IDispatch>::Adopt(com::Expose(app));
   EXPECT_EQ(com::UnwrapObject(out.get()), ObjectPtr(app_));
 }
 
