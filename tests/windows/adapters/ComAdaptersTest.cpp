@@ -17,6 +17,7 @@
 #include "standins/host/HostDriver.h"
 #include "standins/host/SimApplication.h"
 #include "standins/host/SimWorkbook.h"
+#include "standins/host/SimWorksheet.h"
 
 namespace velkor {
 namespace {
