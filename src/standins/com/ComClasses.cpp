@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include "com/bridge/Bstr.h"
 #include "com/bridge/ComPtr.h"
@@ -42,7 +43,7 @@ class StandInFactory final : public IClassFactory {
   StandInFactory(std::shared_ptr<ObjectRegistry> registry, std::string progId)
       : registry_(std::move(registry)), progId_(std::move(progId)) {}
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+  ::HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IClassFactory)) return E_NOINTERFACE;
@@ -53,7 +54,7 @@ class StandInFactory final : public IClassFactory {
   ULONG STDMETHODCALLTYPE AddRef() override { return references_.Add(); }
   ULONG STDMETHODCALLTYPE Release() override { return references_.Drop(this); }
 
-  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
+  ::HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (outer) return CLASS_E_NOAGGREGATION;
@@ -62,7 +63,7 @@ class StandInFactory final : public IClassFactory {
       com::Check(made->QueryInterface(iid, out));
     });
   }
-  HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+  ::HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 
  private:
   friend class com::RefCount;
@@ -73,46 +74,77 @@ class StandInFactory final : public IClassFactory {
   com::RefCount references_;
 };
 
-std::wstring ClassesKey(const std::string& progId) {
-  return L"Software\\Classes\\" + com::ToWide(progId) + L"\\CLSID";
-}
-
-class Served final : public ComClassServer {
+// The ProgID -> CLSID key of one class in the classes root, and what was
+// there before, so that a class the system already knows (WScript.Shell)
+// gets its own registration back.
+class ProgIdKey {
  public:
-  ~Served() override {
-    for (DWORD cookie : cookies_) CoRevokeClassObject(cookie);
-    for (const std::string& progId : progIds_)
-      RegDeleteTreeW(HKEY_CURRENT_USER, (L"Software\\Classes\\" + com::ToWide(progId)).c_str());
+  ProgIdKey(const std::string& progId, const CLSID& id) : progId_(com::ToWide(progId)) {
+    HKEY existing = nullptr;
+    existed_ =
+        RegOpenKeyExW(HKEY_CLASSES_ROOT, progId_.c_str(), 0, KEY_READ, &existing) == ERROR_SUCCESS;
+    if (existing) RegCloseKey(existing);
+    oldClassId_ = ReadClassId();
+    wchar_t text[40] = {};
+    StringFromGUID2(id, text, 40);
+    WriteClassId(text);
   }
-
-  void Add(const std::shared_ptr<ObjectRegistry>& registry, const std::string& progId) {
-    const CLSID id = ClassIdOf(progId);
-    WriteProgIdKey(progId, id);
-    progIds_.push_back(progId);
-    auto factory = com::ComPtr<IClassFactory>::Adopt(new StandInFactory(registry, progId));
-    DWORD cookie = 0;
-    com::Check(CoRegisterClassObject(id, factory.get(), CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
-                                     REGCLS_MULTIPLEUSE, &cookie));
-    cookies_.push_back(cookie);
+  ProgIdKey(const ProgIdKey&) = delete;
+  ProgIdKey& operator=(const ProgIdKey&) = delete;
+  ~ProgIdKey() {
+    if (!oldClassId_.empty())
+      WriteClassId(oldClassId_);
+    else if (!existed_)
+      RegDeleteTreeW(HKEY_CLASSES_ROOT, progId_.c_str());
+    else
+      RegDeleteTreeW(HKEY_CLASSES_ROOT, (progId_ + L"\\CLSID").c_str());
   }
 
  private:
-  static void WriteProgIdKey(const std::string& progId, const CLSID& id) {
-    wchar_t text[40] = {};
-    StringFromGUID2(id, text, 40);
+  std::wstring ReadClassId() const {
+    wchar_t text[64] = {};
+    DWORD size = sizeof text;
+    if (RegGetValueW(HKEY_CLASSES_ROOT, (progId_ + L"\\CLSID").c_str(), nullptr, RRF_RT_REG_SZ,
+                     nullptr, text, &size) != ERROR_SUCCESS)
+      return {};
+    return text;
+  }
+  void WriteClassId(const std::wstring& text) const {
     HKEY key = nullptr;
-    LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, ClassesKey(progId).c_str(), 0, nullptr, 0,
-                                     KEY_WRITE, nullptr, &key, nullptr);
+    LSTATUS status = RegCreateKeyExW(HKEY_CLASSES_ROOT, (progId_ + L"\\CLSID").c_str(), 0, nullptr,
+                                     0, KEY_WRITE, nullptr, &key, nullptr);
     if (status == ERROR_SUCCESS) {
-      status = RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                              static_cast<DWORD>((wcslen(text) + 1) * sizeof(wchar_t)));
+      status = RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                              static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
       RegCloseKey(key);
     }
     if (status != ERROR_SUCCESS) com::Check(HRESULT_FROM_WIN32(status));
   }
 
+  std::wstring progId_;
+  bool existed_ = false;
+  std::wstring oldClassId_;
+};
+
+class Served final : public ComClassServer {
+ public:
+  ~Served() override {
+    for (DWORD cookie : cookies_) CoRevokeClassObject(cookie);
+  }
+
+  void Add(const std::shared_ptr<ObjectRegistry>& registry, const std::string& progId) {
+    const CLSID id = ClassIdOf(progId);
+    keys_.push_back(std::make_unique<ProgIdKey>(progId, id));
+    auto factory = com::ComPtr<IClassFactory>::Adopt(new StandInFactory(registry, progId));
+    DWORD cookie = 0;
+    com::Check(CoRegisterClassObject(id, factory.get(), CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
+                                     &cookie));
+    cookies_.push_back(cookie);
+  }
+
+ private:
+  std::vector<std::unique_ptr<ProgIdKey>> keys_;
   std::vector<DWORD> cookies_;
-  std::vector<std::string> progIds_;
 };
 
 }  // namespace

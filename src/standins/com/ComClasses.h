@@ -1,9 +1,9 @@
 // Serves a program's stand-in classes through COM, so that objects created
 // by ProgID anywhere in the process (in velkor.dll too) come from the
 // stand-ins, across IDispatch. Each ProgID gets a class identifier derived
-// from its name, a class object registered with CoRegisterClassObject, and
-// ProgID -> CLSID keys in the current user's classes, which take precedence
-// over the machine's. Everything is undone when the returned object goes.
+// from its name, a class object registered with CoRegisterClassObject, and a
+// ProgID -> CLSID key in the classes root. Everything is undone when the
+// returned object goes; a ProgID the system knew gets its own class back.
 #pragma once
 
 #include <memory>

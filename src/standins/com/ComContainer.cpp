@@ -33,7 +33,7 @@ class ContainerBag final : public IPropertyBag {
  public:
   explicit ContainerBag(host::PropertyBag& bag) : bag_(bag) {}
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+  ::HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IPropertyBag)) return E_NOINTERFACE;
@@ -45,7 +45,7 @@ class ContainerBag final : public IPropertyBag {
   ULONG STDMETHODCALLTYPE Release() override { return 1; }
 
   // A key the bag does not hold is E_INVALIDARG, as the platform's bags say.
-  HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override {
+  ::HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override {
     if (!name || !value) return E_POINTER;
     return com::GuardedVtable(IID_IPropertyBag, [&] {
       const Variant read = bag_.ReadProperty(com::FromWide(name, wcslen(name)), Variant::Missing());
@@ -54,7 +54,7 @@ class ContainerBag final : public IPropertyBag {
       com::ToComVariant(read, *value);
     });
   }
-  HRESULT STDMETHODCALLTYPE Write(LPCOLESTR name, VARIANT* value) override {
+  ::HRESULT STDMETHODCALLTYPE Write(LPCOLESTR name, VARIANT* value) override {
     if (!name || !value) return E_POINTER;
     return com::GuardedVtable(IID_IPropertyBag, [&] {
       bag_.WriteProperty(com::FromWide(name, wcslen(name)), com::FromComVariant(*value),
@@ -136,7 +136,7 @@ class ContainerSite final : public IOleClientSite,
   ContainerSite(std::shared_ptr<host::ControlSite> site, ComPtr<IDispatch> control)
       : site_(std::move(site)), control_(std::move(control)) {}
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+  ::HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleClientSite))
@@ -158,45 +158,45 @@ class ContainerSite final : public IOleClientSite,
   ULONG STDMETHODCALLTYPE Release() override { return references_.Drop(this); }
 
   // IOleClientSite: a sheet's frame has nothing to add.
-  HRESULT STDMETHODCALLTYPE SaveObject() override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker** out) override {
+  ::HRESULT STDMETHODCALLTYPE SaveObject() override { return S_OK; }
+  ::HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker** out) override {
     if (out) *out = nullptr;
     return E_NOTIMPL;
   }
-  HRESULT STDMETHODCALLTYPE GetContainer(IOleContainer** out) override {
+  ::HRESULT STDMETHODCALLTYPE GetContainer(IOleContainer** out) override {
     if (out) *out = nullptr;
     return E_NOINTERFACE;
   }
-  HRESULT STDMETHODCALLTYPE ShowObject() override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE OnShowWindow(BOOL) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE RequestNewObjectLayout() override { return E_NOTIMPL; }
+  ::HRESULT STDMETHODCALLTYPE ShowObject() override { return S_OK; }
+  ::HRESULT STDMETHODCALLTYPE OnShowWindow(BOOL) override { return S_OK; }
+  ::HRESULT STDMETHODCALLTYPE RequestNewObjectLayout() override { return E_NOTIMPL; }
 
   // IOleControlSite
-  HRESULT STDMETHODCALLTYPE OnControlInfoChanged() override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE LockInPlaceActive(BOOL) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE GetExtendedControl(IDispatch** out) override {
+  ::HRESULT STDMETHODCALLTYPE OnControlInfoChanged() override { return S_OK; }
+  ::HRESULT STDMETHODCALLTYPE LockInPlaceActive(BOOL) override { return S_OK; }
+  ::HRESULT STDMETHODCALLTYPE GetExtendedControl(IDispatch** out) override {
     if (!out) return E_POINTER;
     *out = com::Expose(std::make_shared<Extender>(site_));
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE TransformCoords(POINTL*, POINTF*, DWORD) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE TranslateAccelerator(MSG*, DWORD) override { return S_FALSE; }
-  HRESULT STDMETHODCALLTYPE OnFocus(BOOL) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE ShowPropertyFrame() override { return E_NOTIMPL; }
+  ::HRESULT STDMETHODCALLTYPE TransformCoords(POINTL*, POINTF*, DWORD) override { return E_NOTIMPL; }
+  ::HRESULT STDMETHODCALLTYPE TranslateAccelerator(MSG*, DWORD) override { return S_FALSE; }
+  ::HRESULT STDMETHODCALLTYPE OnFocus(BOOL) override { return S_OK; }
+  ::HRESULT STDMETHODCALLTYPE ShowPropertyFrame() override { return E_NOTIMPL; }
 
   // IDispatch: the ambient properties.
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+  ::HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
     if (count) *count = 0;
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** out) override {
+  ::HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** out) override {
     if (out) *out = nullptr;
     return DISP_E_BADINDEX;
   }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+  ::HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
     return DISP_E_UNKNOWNNAME;
   }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*,
+  ::HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*,
                                    VARIANT* result, EXCEPINFO*, UINT*) override {
     if (id != DISPID_AMBIENT_USERMODE || !(flags & DISPATCH_PROPERTYGET))
       return DISP_E_MEMBERNOTFOUND;
@@ -208,7 +208,7 @@ class ContainerSite final : public IOleClientSite,
   }
 
   // IServiceProvider: the container timers.
-  HRESULT STDMETHODCALLTYPE QueryService(REFGUID service, REFIID iid, void** out) override {
+  ::HRESULT STDMETHODCALLTYPE QueryService(REFGUID service, REFIID iid, void** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (!IsEqualGUID(service, com::kSidContainerTimers)) return E_NOINTERFACE;
@@ -217,10 +217,10 @@ class ContainerSite final : public IOleClientSite,
   }
 
   // IPropertyNotifySink: a change of the control, by its member's name.
-  HRESULT STDMETHODCALLTYPE OnChanged(DISPID id) override {
+  ::HRESULT STDMETHODCALLTYPE OnChanged(DISPID id) override {
     return com::GuardedVtable(IID_IPropertyNotifySink, [&] { site_->PropertyChanged(NameOf(id)); });
   }
-  HRESULT STDMETHODCALLTYPE OnRequestEdit(DISPID) override { return S_OK; }
+  ::HRESULT STDMETHODCALLTYPE OnRequestEdit(DISPID) override { return S_OK; }
 
  private:
   friend class com::RefCount;

@@ -1,6 +1,7 @@
 #include "standins/com/ComStandIns.h"
 
 #include <ocidl.h>
+#include <olectl.h>
 
 #include <map>
 #include <memory>
@@ -85,7 +86,7 @@ class StandInDispatch final : public IDispatch,
   }
 
   // IUnknown
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+  ::HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch))
@@ -105,23 +106,23 @@ class StandInDispatch final : public IDispatch,
   ULONG STDMETHODCALLTYPE Release() override { return references_.Drop(this); }
 
   // IDispatch: the stand-in's members by name.
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+  ::HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
     return core_.GetTypeInfoCount(count);
   }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID, ITypeInfo** out) override {
+  ::HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID, ITypeInfo** out) override {
     return core_.GetTypeInfo(index, out);
   }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
+  ::HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
                                           DISPID* ids) override {
     return core_.GetIDsOfNames(names, count, ids);
   }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
+  ::HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
                                    VARIANT* result, EXCEPINFO* info, UINT* argErr) override {
     return core_.Invoke(id, flags, params, result, info, argErr);
   }
 
   // IProvideClassInfo
-  HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** out) override {
+  ::HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** out) override {
     if (!out) return E_POINTER;
     *out = class_.coclass.get();
     (*out)->AddRef();
@@ -129,13 +130,13 @@ class StandInDispatch final : public IDispatch,
   }
 
   // IConnectionPointContainer
-  HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** out) override {
+  ::HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** out) override {
     if (!out) return E_POINTER;
     std::vector<IConnectionPoint*> points = {&*events_};
     *out = com::EnumerateHeld<IEnumConnectionPoints>(std::move(points), IID_IEnumConnectionPoints);
     return *out ? S_OK : E_OUTOFMEMORY;
   }
-  HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** out) override {
+  ::HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (!IsEqualIID(iid, events_->iid())) return CONNECT_E_NOCONNECTION;

@@ -19,6 +19,7 @@
 #include "model/LateBound.h"
 #include "os/windows/ComObjectFactory.h"
 #include "platform/Conversions.h"
+#include "platform/VbString.h"
 #include "platform/os/LogSink.h"
 #include "platform/os/OsServices.h"
 #include "standins/com/ComClasses.h"
