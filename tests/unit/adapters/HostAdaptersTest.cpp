@@ -10,13 +10,20 @@
 #include <vector>
 
 #include "adapters/InstallAdapters.h"
+#include "control/components/ProgIds.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/ForeignObject.h"
 #include "platform/host/HostModel.h"
 #include "standins/ForeignView.h"
+#include "standins/SimServices.h"
+#include "standins/host/HostDriver.h"
+#include "standins/host/SimApplication.h"
+#include "standins/host/SimControlSite.h"
+#include "standins/host/SimOLEObject.h"
 #include "standins/host/SimWorkbook.h"
 #include "unit/host/HostFixture.h"
+#include "unit/trend/SandboxedServices.h"
 
 namespace velkor::host_test {
 namespace {
@@ -352,6 +359,28 @@ TEST_F(HostAdaptersTest, ObjectCastOnAStandInReturnsTheStandInItself) {
   EXPECT_EQ(ObjectCast<host::OLEObject>(frame), frame);
   EXPECT_EQ(ObjectCast<host::LanguageSettings>(settings), settings);
   EXPECT_EQ(ObjectCast<host::Worksheet>(book), nullptr);
+}
+
+// In the by-name mode only the control is handed views; the stand-in
+// components beside it find their workbook's objects directly, as before.
+TEST(ByNameSiteTest, OnlyTheControlSeesItsWorkbookThroughAView) {
+  test::SandboxedServices services;
+  auto host = sim::SimApplication::Create();
+  host->SetControlsSeeByName(true);
+  sim::HostDriver hostDriver(host);
+  auto workbook = hostDriver.NewWorkbook();
+  auto objects = workbook->ActiveSheet()->OLEObjects();
+  const auto parentSeenBy = [&](std::string_view progId) {
+    auto placed = objects->Add(progId, Variant::Missing(), Variant::Missing(), Variant::Missing(),
+                               Variant::Missing());
+    return Deref(std::dynamic_pointer_cast<sim::SimOLEObject>(placed)->Site()).Parent();
+  };
+  ObjectPtr wizardSees = parentSeenBy(sim::kExcelTrendWizardProgId);
+  ObjectPtr chartSees = parentSeenBy(component::kTrendChartProgId);
+  EXPECT_NE(dynamic_cast<const ForeignObject*>(wizardSees.get()), nullptr);
+  EXPECT_TRUE(SameObject(wizardSees, workbook));
+  EXPECT_EQ(chartSees, ObjectPtr(workbook));
+  host->Quit();
 }
 
 }  // namespace
