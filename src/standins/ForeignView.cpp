@@ -9,13 +9,6 @@ namespace velkor::sim {
 
 namespace {
 
-// The control and the small classes it hands out are its own; the view
-// never stands in front of them.
-bool IsControlsOwn(const Object& object) {
-  if (dynamic_cast<const ExcelTrendWizard*>(&object)) return true;
-  return slots::FindPublishedClass(object.TypeName()) != nullptr;
-}
-
 template <class Map>
 Variant MapObjects(const Variant& value, Map map) {
   if (value.IsObject()) return Variant(map(value.AsObject()));
@@ -29,6 +22,11 @@ Variant MapObjects(const Variant& value, Map map) {
 }
 
 }  // namespace
+
+bool ForeignView::IsControlsOwn(const Object& object) {
+  if (dynamic_cast<const ExcelTrendWizard*>(&object)) return true;
+  return slots::FindPublishedClass(object.TypeName()) != nullptr;
+}
 
 ObjectPtr ForeignView::Wrap(ObjectPtr object) {
   if (!object || dynamic_cast<const ForeignObject*>(object.get()) ||

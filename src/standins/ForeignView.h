@@ -27,6 +27,9 @@ class ForeignView final : public ForeignObject {
   static ObjectPtr Wrap(ObjectPtr object);
   // The stand-in behind a view or an adapter of one; other objects as they are.
   static ObjectPtr Unwrap(const ObjectPtr& object);
+  // Whether `object` is the control or one of the small classes it hands
+  // out, which no view ever stands in front of.
+  static bool IsControlsOwn(const Object& object);
 
   std::string TypeName() const override { return inner_->TypeName(); }
   Variant Invoke(std::string_view member, InvokeKind kind, std::span<Variant> args) override;

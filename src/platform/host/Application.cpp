@@ -18,6 +18,9 @@ Variant Application::Invoke(std::string_view member, InvokeKind kind, std::span<
       late::Getter("ActiveSheet", [this] { return ActiveSheet(); }),
       late::Getter("ActiveCell", [this] { return ActiveCell(); }),
       late::Getter("LanguageSettings", [this] { return LanguageSettings(); }),
+      late::Property(
+          "ScreenMousePointer", [this] { return ScreenMousePointer(); },
+          [this](const Variant& v) { SetScreenMousePointer(CLng(v)); }),
       {"Intersect", 2, 2,
        [this](std::span<Variant> a) {
          return Variant(Intersect(a[0].ObjectAs<Range>(), a[1].ObjectAs<Range>()));

@@ -5,8 +5,12 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <span>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/Object.h"
 #include "platform/Variant.h"
@@ -53,5 +57,31 @@ Member Action(std::string_view name, Call call) {
                   return Variant();
                 }};
 }
+
+// The items of a collection as its "_NewEnum" member answers by name: a
+// 0-based array of the objects, the form a caller across COM receives.
+template <class T>
+Variant Items(const std::vector<std::shared_ptr<T>>& objects) {
+  std::vector<Variant> items(objects.begin(), objects.end());
+  return Variant(SafeArray(std::move(items), 0));
+}
+
+// An object of the model that callers reach only by name, on the way to a
+// member of its owner: the rows or columns of a range (Rows.Count), one
+// column or row of a sheet (Columns(3).ColumnWidth). Its members hold what
+// they need of the owner.
+class PartObject final : public Object {
+ public:
+  PartObject(std::string typeName, std::vector<Member> members)
+      : typeName_(std::move(typeName)), members_(std::move(members)) {}
+  std::string TypeName() const override { return typeName_; }
+  Variant Invoke(std::string_view member, InvokeKind kind, std::span<Variant> args) override {
+    return Dispatch(members_, member, kind, args);
+  }
+
+ private:
+  std::string typeName_;
+  std::vector<Member> members_;
+};
 
 }  // namespace velkor::host::late

@@ -9,6 +9,7 @@ Variant OLEObjects::Invoke(std::string_view member, InvokeKind kind, std::span<V
   using late::Arg;
   const late::Member members[] = {
       late::Getter("Count", [this] { return Count(); }),
+      {"_NewEnum", 0, 0, [this](std::span<Variant>) { return late::Items(Enumerate()); }},
       {"Item", 1, 1, [this](std::span<Variant> a) { return Variant(Item(a[0])); }},
       {"Add", 1, 5,
        [this](std::span<Variant> a) {

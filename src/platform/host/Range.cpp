@@ -7,12 +7,22 @@
 
 namespace velkor::host {
 
+// Range.Rows and Range.Columns: callers ask them only for their Count.
+ObjectPtr Range::Lines(std::int32_t (Range::*count)() const) {
+  auto self = std::static_pointer_cast<Range>(shared_from_this());
+  std::vector<late::Member> members{
+      late::Getter("Count", [self, count] { return ((*self).*count)(); })};
+  return std::make_shared<late::PartObject>("Range", std::move(members));
+}
+
 Variant Range::Invoke(std::string_view member, InvokeKind kind, std::span<Variant> args) {
   const late::Member members[] = {
       late::Getter("Address", [this] { return Address(); }),
       late::Getter("Row", [this] { return Row(); }),
       late::Getter("Column", [this] { return Column(); }),
       late::Getter("Count", [this] { return Count(); }),
+      late::Getter("Rows", [this] { return Lines(&Range::RowsCount); }),
+      late::Getter("Columns", [this] { return Lines(&Range::ColumnsCount); }),
       {"Cells", 0, 2,
        [this](std::span<Variant> a) {
          if (a.empty()) return Variant(Cells());

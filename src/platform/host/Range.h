@@ -47,6 +47,9 @@ class Range : public Object {
   virtual WorksheetPtr Worksheet() = 0;
 
   Variant Invoke(std::string_view member, InvokeKind kind, std::span<Variant> args) override;
+
+ private:
+  ObjectPtr Lines(std::int32_t (Range::*count)() const);
 };
 
 }  // namespace velkor::host

@@ -9,6 +9,7 @@ namespace velkor::host {
 Variant Workbooks::Invoke(std::string_view member, InvokeKind kind, std::span<Variant> args) {
   const late::Member members[] = {
       late::Getter("Count", [this] { return Count(); }),
+      {"_NewEnum", 0, 0, [this](std::span<Variant>) { return late::Items(Enumerate()); }},
       {"Item", 1, 1, [this](std::span<Variant> a) { return Variant(Item(a[0])); }},
       late::Getter("Add", [this] { return Add(); }),
       {"Open", 1, 1, [this](std::span<Variant> a) { return Variant(Open(CStr(a[0]))); }},

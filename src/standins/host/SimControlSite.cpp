@@ -29,11 +29,25 @@ std::shared_ptr<SimWorkbook> SimControlSite::Book() const {
 }
 
 // In the by-name mode the control gets a view, and reaches the whole object
-// model from it by name only.
+// model from it by name only. The stand-in components embedded beside it
+// belong to the stand-ins' side and keep reaching their workbook directly.
 ObjectPtr SimControlSite::Parent() const {
   auto app = app_.lock();
-  if (app && app->ControlsSeeByName()) return ForeignView::Wrap(Book());
+  if (app && app->ControlsSeeByName() && EmbedsTheControl()) return ForeignView::Wrap(Book());
   return Book();
+}
+
+// Settled while the frame still holds its object, so that the answer stays
+// the same after the frame is deleted.
+bool SimControlSite::EmbedsTheControl() const {
+  if (!embedsTheControl_) {
+    auto frame = Frame();
+    auto control = frame ? frame->Control() : nullptr;
+    const auto* object = dynamic_cast<const Object*>(control.get());
+    if (!object) return false;
+    embedsTheControl_ = ForeignView::IsControlsOwn(*object);
+  }
+  return *embedsTheControl_;
 }
 
 void SimControlSite::PropertyChanged(std::string_view name) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,8 +41,10 @@ class SimControlSite : public host::ControlSite {
  private:
   std::shared_ptr<SimOLEObject> Frame() const { return frame_.lock(); }
   std::shared_ptr<SimWorkbook> Book() const;
+  bool EmbedsTheControl() const;
 
   std::weak_ptr<SimOLEObject> frame_;
+  mutable std::optional<bool> embedsTheControl_;
   std::weak_ptr<SimApplication> app_;
   std::int32_t windowHandle_;
   std::vector<std::string> changed_;
