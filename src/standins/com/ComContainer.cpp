@@ -179,7 +179,9 @@ class ContainerSite final : public IOleClientSite,
     *out = com::Expose(std::make_shared<Extender>(site_));
     return S_OK;
   }
-  ::HRESULT STDMETHODCALLTYPE TransformCoords(POINTL*, POINTF*, DWORD) override { return E_NOTIMPL; }
+  ::HRESULT STDMETHODCALLTYPE TransformCoords(POINTL*, POINTF*, DWORD) override {
+    return E_NOTIMPL;
+  }
   ::HRESULT STDMETHODCALLTYPE TranslateAccelerator(MSG*, DWORD) override { return S_FALSE; }
   ::HRESULT STDMETHODCALLTYPE OnFocus(BOOL) override { return S_OK; }
   ::HRESULT STDMETHODCALLTYPE ShowPropertyFrame() override { return E_NOTIMPL; }
@@ -197,7 +199,7 @@ class ContainerSite final : public IOleClientSite,
     return DISP_E_UNKNOWNNAME;
   }
   ::HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*,
-                                   VARIANT* result, EXCEPINFO*, UINT*) override {
+                                     VARIANT* result, EXCEPINFO*, UINT*) override {
     if (id != DISPID_AMBIENT_USERMODE || !(flags & DISPATCH_PROPERTYGET))
       return DISP_E_MEMBERNOTFOUND;
     if (!result) return E_POINTER;

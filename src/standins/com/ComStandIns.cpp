@@ -113,11 +113,11 @@ class StandInDispatch final : public IDispatch,
     return core_.GetTypeInfo(index, out);
   }
   ::HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
-                                          DISPID* ids) override {
+                                            DISPID* ids) override {
     return core_.GetIDsOfNames(names, count, ids);
   }
   ::HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
-                                   VARIANT* result, EXCEPINFO* info, UINT* argErr) override {
+                                     VARIANT* result, EXCEPINFO* info, UINT* argErr) override {
     return core_.Invoke(id, flags, params, result, info, argErr);
   }
 
