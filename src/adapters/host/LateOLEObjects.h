@@ -1,7 +1,7 @@
 // The OLE objects of a sheet and one object's frame, over foreign objects.
 #pragma once
 
-#include "adapters/host/LateCollection.h"
+#include "adapters/LateCollection.h"
 #include "platform/host/OLEObject.h"
 #include "platform/host/OLEObjects.h"
 

@@ -1,6 +1,6 @@
 #include "adapters/host/LateRange.h"
 
-#include "adapters/host/LateCollection.h"
+#include "adapters/LateCollection.h"
 #include "platform/Conversions.h"
 #include "platform/host/HostModel.h"
 

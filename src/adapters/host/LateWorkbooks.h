@@ -1,7 +1,7 @@
 // The host's open workbooks and one workbook, over foreign objects.
 #pragma once
 
-#include "adapters/host/LateCollection.h"
+#include "adapters/LateCollection.h"
 #include "platform/host/Workbook.h"
 #include "platform/host/Workbooks.h"
 

@@ -1,7 +1,7 @@
 // A workbook's sheets and one sheet, over foreign objects.
 #pragma once
 
-#include "adapters/host/LateCollection.h"
+#include "adapters/LateCollection.h"
 #include "platform/host/Worksheet.h"
 #include "platform/host/Worksheets.h"
 
