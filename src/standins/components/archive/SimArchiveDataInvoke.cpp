@@ -23,15 +23,15 @@ Variant SimArchiveData::Invoke(std::string_view member, InvokeKind kind, std::sp
         [&](const Variant& v) { SetLanguage(CStr(v)); });
   if (IsMember(member, "EnableUpdates"))
     return InvokeProperty(
-        kind, args, [&] { return Variant(enableUpdates_); },
+        kind, args, [&] { return Variant(EnableUpdates()); },
         [&](const Variant& v) { SetEnableUpdates(CBool(v)); });
   if (IsMember(member, "UpdateInterval"))
     return InvokeProperty(
-        kind, args, [&] { return Variant(updateInterval_); },
+        kind, args, [&] { return Variant(UpdateInterval()); },
         [&](const Variant& v) { SetUpdateInterval(CLng(v)); });
   if (IsMember(member, "EnableMarkers"))
     return InvokeProperty(
-        kind, args, [&] { return Variant(enableMarkers_); },
+        kind, args, [&] { return Variant(EnableMarkers()); },
         [&](const Variant& v) { SetEnableMarkers(CBool(v)); });
   if (IsRead(kind)) {
     if (IsMember(member, "CurrentStartTime")) return Variant(CurrentStartTime());

@@ -1,0 +1,29 @@
+// How a component adapter fetches the events of its foreign object: once,
+// when the control first connects to one of them, with a sink that holds the
+// adapter weakly (the foreign object may raise after the control let go of
+// it, and a handler may let go of it mid-event).
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string_view>
+
+#include "platform/EventsByName.h"
+#include "platform/VbString.h"
+
+namespace velkor::adapters {
+
+// `deliver(adapter, args)` runs for every event named `event`.
+template <class A, class Deliver>
+void SubscribeOnce(A& adapter, EventSubscription& subscription, Deliver deliver,
+                   std::string_view event) {
+  if (subscription.Connected()) return;
+  std::weak_ptr<Object> self = adapter.weak_from_this();
+  subscription = adapter.Target()->ConnectEvents(
+      [self, deliver, event](std::string_view name, std::span<Variant> args) {
+        if (!vb::EqualsText(name, event)) return;
+        if (auto alive = std::static_pointer_cast<A>(self.lock())) deliver(*alive, args);
+      });
+}
+
+}  // namespace velkor::adapters
