@@ -115,13 +115,69 @@ ObjectPtr ContainerTimers(const ComPtr<IOleClientSite>& site) {
 
 }  // namespace
 
-std::shared_ptr<host::ControlTimer> SiteAdapter::CreateTimer() {
+// The control asks for its timer when it is created and enables it then,
+// before the container hands it a site. The clock that drives the timer
+// follows the client site: whenever the site changes, an enabled timer
+// moves to the new site's clock.
+class SiteAdapter::SiteTimer : public host::ControlTimer,
+                               public std::enable_shared_from_this<SiteTimer> {
+ public:
+  explicit SiteTimer(std::weak_ptr<const SiteAdapter> site) : site_(std::move(site)) {}
+
+  bool Enabled() const override { return enabled_; }
+  void SetEnabled(bool enabled) override {
+    enabled_ = enabled;
+    if (enabled && !backing_) Settle();
+    if (backing_) backing_->SetEnabled(enabled);
+  }
+  std::int32_t Interval() const override { return interval_; }
+  void SetInterval(std::int32_t milliseconds) override {
+    interval_ = milliseconds;
+    if (backing_) backing_->SetInterval(milliseconds);
+  }
+
+  void SiteChanged() {
+    if (backing_) backing_->SetEnabled(false);
+    backing_.reset();
+    if (enabled_) SetEnabled(true);
+  }
+
+ private:
+  void Settle() {
+    auto site = site_.lock();
+    backing_ = site ? site->ClockTimer() : std::make_shared<WindowTimer>();
+    backing_->SetInterval(interval_);
+    backing_->OnTick = [weak = weak_from_this()] {
+      if (auto self = weak.lock(); self && self->OnTick) self->OnTick();
+    };
+  }
+
+  std::weak_ptr<const SiteAdapter> site_;
+  std::shared_ptr<host::ControlTimer> backing_;
+  bool enabled_ = false;
+  std::int32_t interval_ = 0;
+};
+
+void SiteAdapter::SetClientSite(IOleClientSite* site) {
+  site_ = ComPtr<IOleClientSite>(site);
+  std::erase_if(timers_, [](const std::weak_ptr<SiteTimer>& t) { return t.expired(); });
+  for (const auto& weak : timers_)
+    if (auto timer = weak.lock()) timer->SiteChanged();
+}
+
+std::shared_ptr<host::ControlTimer> SiteAdapter::ClockTimer() const {
   if (ObjectPtr timers = ContainerTimers(site_)) {
     auto timer = std::make_shared<ContainerTimer>(std::move(timers));
     timer->Start();
     return timer;
   }
   return std::make_shared<WindowTimer>();
+}
+
+std::shared_ptr<host::ControlTimer> SiteAdapter::CreateTimer() {
+  auto timer = std::make_shared<SiteTimer>(weak_from_this());
+  timers_.push_back(timer);
+  return timer;
 }
 
 }  // namespace velkor::com

@@ -8,9 +8,11 @@ namespace velkor::sim {
 
 namespace {
 
+// A caller that does not know whether a member is a method or a property
+// (a late-bound call across COM) asks for both; a method answers either.
 template <class Call>
 Variant Method(InvokeKind kind, Call&& call) {
-  if (kind != InvokeKind::Method) RaiseNotSupported();
+  if (!IsRead(kind)) RaiseNotSupported();
   return call();
 }
 

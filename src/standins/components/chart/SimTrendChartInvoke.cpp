@@ -49,7 +49,8 @@ Variant SimTrendChart::Invoke(std::string_view member, InvokeKind kind, std::spa
     return ReadOnlyMember(kind, args, [&] { return Variant(Traces()); });
   if (IsMember(member, "PropertySet") || IsMember(member, "GetPropertySet"))
     return ReadOnlyMember(kind, args, [&] { return Variant(GetPropertySet()); });
-  if (IsMember(member, "Refresh") && kind == InvokeKind::Method) {
+  // Across COM a call that may be a method or a property arrives as a read.
+  if (IsMember(member, "Refresh") && IsRead(kind)) {
     RequireArgs(args, 0);
     Refresh();
     return {};
