@@ -62,9 +62,14 @@ add_dependencies(velkor_typelib velkor_typelib_files)
 set(VELKOR_TYPELIB_RC ${typelib_dir}/velkor_typelib.rc CACHE INTERNAL "The type library's .rc")
 set(VELKOR_TYPELIB_TLB ${typelib_dir}/velkor.tlb CACHE INTERNAL "The compiled type library")
 
+# velkor_embed_rc(TARGET RC TLB DEPENDENCY): a type library's .rc into
+# TARGET, rebuilt whenever the library (made by DEPENDENCY) changes.
+function(velkor_embed_rc target rc tlb dependency)
+  target_sources(${target} PRIVATE ${rc})
+  set_source_files_properties(${rc} TARGET_DIRECTORY ${target} PROPERTIES OBJECT_DEPENDS ${tlb})
+  add_dependencies(${target} ${dependency})
+endfunction()
+
 function(velkor_embed_typelib target)
-  target_sources(${target} PRIVATE ${VELKOR_TYPELIB_RC})
-  set_source_files_properties(${VELKOR_TYPELIB_RC} TARGET_DIRECTORY ${target}
-                              PROPERTIES OBJECT_DEPENDS ${VELKOR_TYPELIB_TLB})
-  add_dependencies(${target} velkor_typelib_files)
+  velkor_embed_rc(${target} ${VELKOR_TYPELIB_RC} ${VELKOR_TYPELIB_TLB} velkor_typelib_files)
 endfunction()

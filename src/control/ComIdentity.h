@@ -89,4 +89,14 @@ inline constexpr Guid kEnumQuereParam{
 inline constexpr Guid kSidContainerTimers{
     0x7FDB1A28, 0x192B, 0x4DA6, {0xAA, 0x0C, 0x1D, 0x93, 0xF0, 0x54, 0x3C, 0x42}};
 
+// The service through which a container may supply the profile (INI) files
+// its controls read their settings from, as a sandboxed or portable host
+// does: an IDispatch with Exists(File), ReadString(File, Section, Key,
+// Default, BufferSize) and ReadSection(File, Section, BufferSize), answering
+// as the platform's profile calls do. Once a client site offers it, the
+// thread's profile reads go through it.
+// {95052F85-92A5-4BEC-A6DF-D9AB86FEC6CF}
+inline constexpr Guid kSidContainerProfiles{
+    0x95052F85, 0x92A5, 0x4BEC, {0xA6, 0xDF, 0xD9, 0xAB, 0x86, 0xFE, 0xC6, 0xCF}};
+
 }  // namespace velkor::com_identity

@@ -10,6 +10,7 @@
 #include "com/bridge/ErrorBridge.h"
 #include "com/bridge/LiveObjects.h"
 #include "com/bridge/RefCount.h"
+#include "com/bridge/TypeInfoReads.h"
 #include "com/bridge/VariantBridge.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/VbError.h"
@@ -22,27 +23,6 @@ namespace {
   Raise(err::kNoSupport, {}, "The object announces no events");
 }
 
-// The type information of the [default, source] interface of a class.
-ComPtr<ITypeInfo> DefaultSourceOf(ITypeInfo* coclass) {
-  TYPEATTR* attr = nullptr;
-  if (FAILED(coclass->GetTypeAttr(&attr))) return {};
-  const WORD count = attr->cImplTypes;
-  coclass->ReleaseTypeAttr(attr);
-  for (UINT i = 0; i < count; ++i) {
-    INT flags = 0;
-    HREFTYPE ref = 0;
-    ComPtr<ITypeInfo> source;
-    if (FAILED(coclass->GetImplTypeFlags(i, &flags))) continue;
-    if ((flags & (IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE)) !=
-        (IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE))
-      continue;
-    if (SUCCEEDED(coclass->GetRefTypeOfImplType(i, &ref)) &&
-        SUCCEEDED(coclass->GetRefTypeInfo(ref, source.Out())))
-      return source;
-  }
-  return {};
-}
-
 ComPtr<ITypeInfo> SourceTypeInfo(IUnknown* source) {
   ComPtr<IProvideClassInfo> info;
   ComPtr<ITypeInfo> coclass;
@@ -52,14 +32,6 @@ ComPtr<ITypeInfo> SourceTypeInfo(IUnknown* source) {
   auto events = DefaultSourceOf(coclass.get());
   if (!events) RaiseNoEvents();
   return events;
-}
-
-IID GuidOf(ITypeInfo* type) {
-  TYPEATTR* attr = nullptr;
-  Check(type->GetTypeAttr(&attr));
-  const IID iid = attr->guid;
-  type->ReleaseTypeAttr(attr);
-  return iid;
 }
 
 // The sink: IDispatch for the source interface, each call handed on by name.

@@ -36,5 +36,6 @@ inline const GUID kDiidControlEvents = ToGuid(com_identity::kDiid__ExcelTrendWiz
 inline const GUID kClsidResourceStrings = ToGuid(com_identity::kClsidResourceStrings);
 inline const GUID kIidResourceStrings = ToGuid(com_identity::kIid_ResourceStrings);
 inline const GUID kSidContainerTimers = ToGuid(com_identity::kSidContainerTimers);
+inline const GUID kSidContainerProfiles = ToGuid(com_identity::kSidContainerProfiles);
 
 }  // namespace velkor::com

@@ -5,6 +5,7 @@
 #include "com/bridge/DispatchObject.h"
 #include "com/bridge/VariantBridge.h"
 #include "com/server/ComGuids.h"
+#include "com/server/ContainerProfiles.h"
 #include "com/server/WindowTimer.h"
 #include "platform/Conversions.h"
 #include "platform/VbError.h"
@@ -160,6 +161,7 @@ class SiteAdapter::SiteTimer : public host::ControlTimer,
 
 void SiteAdapter::SetClientSite(IOleClientSite* site) {
   site_ = ComPtr<IOleClientSite>(site);
+  UseContainerProfiles(site_);
   std::erase_if(timers_, [](const std::weak_ptr<SiteTimer>& t) { return t.expired(); });
   for (const auto& weak : timers_)
     if (auto timer = weak.lock()) timer->SiteChanged();

@@ -19,6 +19,8 @@
 #include "platform/Conversions.h"
 #include "platform/host/ControlSite.h"
 #include "platform/host/PropertyBag.h"
+#include "platform/os/OsServices.h"
+#include "platform/os/ProfileFiles.h"
 
 namespace velkor::sim {
 
@@ -125,6 +127,30 @@ class Timers final : public Object {
   std::shared_ptr<host::ControlSite> site_;
 };
 
+// The profile files of the host's services, for the controls it embeds.
+class Profiles final : public Object {
+ public:
+  std::string TypeName() const override { return "ContainerProfiles"; }
+  Variant Invoke(std::string_view member, InvokeKind kind, std::span<Variant> args) override {
+    if (!IsRead(kind)) RaiseNotSupported();
+    os::ProfileFiles& files = Deref(os::OsServices().profiles);
+    if (IsMember(member, "Exists")) {
+      RequireArgs(args, 1);
+      return Variant(files.Exists(CStr(args[0])));
+    }
+    if (IsMember(member, "ReadString")) {
+      RequireArgs(args, 5);
+      return Variant(files.ReadString(CStr(args[0]), CStr(args[1]), CStr(args[2]), CStr(args[3]),
+                                      CLng(args[4])));
+    }
+    if (IsMember(member, "ReadSection")) {
+      RequireArgs(args, 3);
+      return Variant(files.ReadSection(CStr(args[0]), CStr(args[1]), CLng(args[2])));
+    }
+    RaiseNotSupported();
+  }
+};
+
 // ---- the client site --------------------------------------------------------
 
 class ContainerSite final : public IOleClientSite,
@@ -209,13 +235,19 @@ class ContainerSite final : public IOleClientSite,
     return S_OK;
   }
 
-  // IServiceProvider: the container timers.
+  // IServiceProvider: the container timers and profile files.
   ::HRESULT STDMETHODCALLTYPE QueryService(REFGUID service, REFIID iid, void** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
-    if (!IsEqualGUID(service, com::kSidContainerTimers)) return E_NOINTERFACE;
-    auto timers = ComPtr<IDispatch>::Adopt(com::Expose(std::make_shared<Timers>(site_)));
-    return timers->QueryInterface(iid, out);
+    ObjectPtr offered;
+    if (IsEqualGUID(service, com::kSidContainerTimers))
+      offered = std::make_shared<Timers>(site_);
+    else if (IsEqualGUID(service, com::kSidContainerProfiles))
+      offered = std::make_shared<Profiles>();
+    else
+      return E_NOINTERFACE;
+    auto dispatch = ComPtr<IDispatch>::Adopt(com::Expose(offered));
+    return dispatch->QueryInterface(iid, out);
   }
 
   // IPropertyNotifySink: a change of the control, by its member's name.

@@ -7,7 +7,8 @@
 //     "Name" and "Parent" from the stand-in's site;
 //   - IDispatch for the ambient properties (UserMode);
 //   - IServiceProvider with the container timers (kSidContainerTimers), so
-//     that the control's timer ticks on the stand-in's virtual clock;
+//     that the control's timer ticks on the stand-in's virtual clock, and
+//     the host's profile files (kSidContainerProfiles);
 //   - IPropertyNotifySink, connected to the control, which passes each
 //     change on to the stand-in's site by member name;
 // and the saved properties through an IPropertyBag over the frame's bag.

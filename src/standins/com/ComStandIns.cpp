@@ -13,6 +13,7 @@
 #include "com/bridge/ComPtr.h"
 #include "com/bridge/ObjectDispatch.h"
 #include "com/bridge/RefCount.h"
+#include "com/bridge/TypeInfoReads.h"
 #include "com/bridge/VariantBridge.h"
 #include "com/server/ConnectionLists.h"
 #include "com/server/ConnectionPoint.h"
@@ -38,26 +39,8 @@ std::map<std::string, StandInClass>& Classes() {
 
 // The [default, source] interface of a class, if any.
 void FindSource(StandInClass& cls) {
-  TYPEATTR* attr = nullptr;
-  if (FAILED(cls.coclass->GetTypeAttr(&attr))) return;
-  const WORD count = attr->cImplTypes;
-  cls.coclass->ReleaseTypeAttr(attr);
-  for (UINT i = 0; i < count; ++i) {
-    INT flags = 0;
-    HREFTYPE ref = 0;
-    if (FAILED(cls.coclass->GetImplTypeFlags(i, &flags)) ||
-        (flags & (IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE)) !=
-            (IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE) ||
-        FAILED(cls.coclass->GetRefTypeOfImplType(i, &ref)) ||
-        FAILED(cls.coclass->GetRefTypeInfo(ref, cls.source.Out())))
-      continue;
-    TYPEATTR* sourceAttr = nullptr;
-    if (SUCCEEDED(cls.source->GetTypeAttr(&sourceAttr))) {
-      cls.sourceIid = sourceAttr->guid;
-      cls.source->ReleaseTypeAttr(sourceAttr);
-    }
-    return;
-  }
+  cls.source = com::DefaultSourceOf(cls.coclass.get());
+  if (cls.source) cls.sourceIid = com::GuidOf(cls.source.get());
 }
 
 // One argument of an event on its way to a sink: by value, or through a
