@@ -1,5 +1,7 @@
 #include "adapters/components/LateDataLibrary.h"
 
+#include <algorithm>
+
 #include "platform/Conversions.h"
 
 namespace velkor::adapters {
@@ -26,8 +28,13 @@ void LateQuerySpecs::Remove(const std::string& name) {
   Call("Remove", name);
 }
 
+// The control reads every specification it is handed without a check for
+// Nothing, so a foreign collection that yields one is refused here, as the
+// first use of that item would be (91).
 std::vector<component::QuerySpecPtr> LateQuerySpecs::Items() const {
-  return EnumerateAs<component::QuerySpec>();
+  auto specs = EnumerateAs<component::QuerySpec>();
+  if (std::find(specs.begin(), specs.end(), nullptr) != specs.end()) RaiseObjectNotSet();
+  return specs;
 }
 
 std::string LateQuerySpec::Name() const {
