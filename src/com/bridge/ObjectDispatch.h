@@ -120,6 +120,8 @@ class DispatchCore {
 // A COM object over a project Object. Interface is IDispatch or a generated
 // dual class that declares
 //   virtual HRESULT CallMember(DISPID, WORD, VARIANT*, UINT, VARIANT*) = 0;
+// A class that offers more interfaces derives from it, answers them in
+// MoreInterfaces and lets its IUnknown members end here.
 template <class Interface>
 class DispatchOf : public Interface, public IHeldObject {
  public:
@@ -138,6 +140,8 @@ class DispatchOf : public Interface, public IHeldObject {
       *out = static_cast<Interface*>(this);
     } else if (IsEqualIID(iid, kIID_IHeldObject)) {
       *out = static_cast<IHeldObject*>(this);
+    } else if (void* more = MoreInterfaces(iid)) {
+      *out = more;
     } else {
       return E_NOINTERFACE;
     }
@@ -171,12 +175,17 @@ class DispatchOf : public Interface, public IHeldObject {
   ObjectPtr HeldObject() override { return core_.object(); }
   void BecomeIdentity() override { core_.BecomeIdentity(static_cast<Interface*>(this)); }
 
- private:
+ protected:
   DispatchOf(ObjectPtr object, ITypeInfo* typeInfo, REFIID iid)
       : core_(std::move(object), typeInfo), iid_(iid) {}
   friend class RefCount;  // deletes the object with its last reference
   virtual ~DispatchOf() = default;
 
+  // Another interface of a derived class as a pointer to it; null for none.
+  virtual void* MoreInterfaces(REFIID) { return nullptr; }
+  const DispatchCore& core() const { return core_; }
+
+ private:
   DispatchCore core_;
   IID iid_;
   RefCount references_;

@@ -12,7 +12,6 @@
 #include "com/bridge/Bstr.h"
 #include "com/bridge/ComPtr.h"
 #include "com/bridge/ObjectDispatch.h"
-#include "com/bridge/RefCount.h"
 #include "com/bridge/TypeInfoReads.h"
 #include "com/bridge/VariantBridge.h"
 #include "com/server/ConnectionLists.h"
@@ -57,52 +56,23 @@ std::optional<VARTYPE> ReferencedType(const FUNCDESC& desc, SHORT i) {
   return type.lptdesc->vt;
 }
 
-class StandInDispatch final : public IDispatch,
+class StandInDispatch final : public com::DispatchOf<IDispatch>,
                               public IProvideClassInfo,
-                              public IConnectionPointContainer,
-                              public com::IHeldObject {
+                              public IConnectionPointContainer {
  public:
   StandInDispatch(ObjectPtr object, const StandInClass& cls)
-      : core_(std::move(object)), class_(cls) {
+      : DispatchOf(std::move(object), nullptr, IID_IDispatch), class_(cls) {
     if (class_.source)
       events_.emplace(static_cast<IConnectionPointContainer*>(this), class_.sourceIid, true);
   }
 
-  // IUnknown
+  // IUnknown, for every interface: the stand-in's members come by name
+  // through DispatchOf.
   ::HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch))
-      *out = static_cast<IDispatch*>(this);
-    else if (IsEqualIID(iid, IID_IProvideClassInfo))
-      *out = static_cast<IProvideClassInfo*>(this);
-    else if (IsEqualIID(iid, IID_IConnectionPointContainer) && events_)
-      *out = static_cast<IConnectionPointContainer*>(this);
-    else if (IsEqualIID(iid, com::kIID_IHeldObject))
-      *out = static_cast<com::IHeldObject*>(this);
-    else
-      return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
+    return DispatchOf::QueryInterface(iid, out);
   }
-  ULONG STDMETHODCALLTYPE AddRef() override { return references_.Add(); }
-  ULONG STDMETHODCALLTYPE Release() override { return references_.Drop(this); }
-
-  // IDispatch: the stand-in's members by name.
-  ::HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    return core_.GetTypeInfoCount(count);
-  }
-  ::HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID, ITypeInfo** out) override {
-    return core_.GetTypeInfo(index, out);
-  }
-  ::HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
-                                            DISPID* ids) override {
-    return core_.GetIDsOfNames(names, count, ids);
-  }
-  ::HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
-                                     VARIANT* result, EXCEPINFO* info, UINT* argErr) override {
-    return core_.Invoke(id, flags, params, result, info, argErr);
-  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return DispatchOf::AddRef(); }
+  ULONG STDMETHODCALLTYPE Release() override { return DispatchOf::Release(); }
 
   // IProvideClassInfo
   ::HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** out) override {
@@ -130,15 +100,16 @@ class StandInDispatch final : public IDispatch,
     return S_OK;
   }
 
-  ObjectPtr HeldObject() override { return core_.object(); }
-  void BecomeIdentity() override { core_.BecomeIdentity(static_cast<IDispatch*>(this)); }
-
  private:
-  friend class com::RefCount;
-  ~StandInDispatch() = default;
+  void* MoreInterfaces(REFIID iid) override {
+    if (IsEqualIID(iid, IID_IProvideClassInfo)) return static_cast<IProvideClassInfo*>(this);
+    if (IsEqualIID(iid, IID_IConnectionPointContainer) && events_)
+      return static_cast<IConnectionPointContainer*>(this);
+    return nullptr;
+  }
 
   void Subscribe() {
-    subscription_ = core_.object()->ConnectEvents(
+    subscription_ = core().object()->ConnectEvents(
         [this](std::string_view event, std::span<Variant> args) { Fire(event, args); });
   }
 
@@ -204,11 +175,9 @@ class StandInDispatch final : public IDispatch,
     return nullptr;
   }
 
-  com::DispatchCore core_;
   const StandInClass& class_;
   std::optional<com::ConnectionPoint> events_;
   EventSubscription subscription_;
-  com::RefCount references_;
 };
 
 IDispatch* ExposeStandIn(ObjectPtr object) {
