@@ -1,6 +1,6 @@
 #include "adapters/components/LateChart.h"
 
-#include "adapters/components/LateEvents.h"
+#include "adapters/LateEvents.h"
 #include "control/components/DataObject.h"
 #include "platform/Conversions.h"
 

@@ -1,6 +1,6 @@
 #include "adapters/components/LateDataControls.h"
 
-#include "adapters/components/LateEvents.h"
+#include "adapters/LateEvents.h"
 #include "control/components/DataProvider.h"
 #include "control/components/QueryObject.h"
 #include "control/components/QuerySpecAttributes.h"
