@@ -13,16 +13,14 @@
 
 namespace velkor::adapters {
 
-// `deliver(adapter, args)` runs for every event named `event`.
+// `deliver(adapter, name, args)` runs for every event of the foreign object.
 template <class A, class Deliver>
-void SubscribeOnce(A& adapter, EventSubscription& subscription, Deliver deliver,
-                   std::string_view event) {
+void SubscribeOnce(A& adapter, EventSubscription& subscription, Deliver deliver) {
   if (subscription.Connected()) return;
   std::weak_ptr<Object> self = adapter.weak_from_this();
   subscription = adapter.Target()->ConnectEvents(
-      [self, deliver, event](std::string_view name, std::span<Variant> args) {
-        if (!vb::EqualsText(name, event)) return;
-        if (auto alive = std::static_pointer_cast<A>(self.lock())) deliver(*alive, args);
+      [self, deliver](std::string_view name, std::span<Variant> args) {
+        if (auto alive = std::static_pointer_cast<A>(self.lock())) deliver(*alive, name, args);
       });
 }
 

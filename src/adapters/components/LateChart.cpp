@@ -11,12 +11,11 @@ LateTrendChart::LateTrendChart(ObjectPtr target) : Adapted(std::move(target)) {
 }
 
 void LateTrendChart::Subscribe() {
-  SubscribeOnce<LateTrendChart>(
-      *this, subscription_,
-      [](LateTrendChart& chart, std::span<Variant> args) {
-        events::RaiseFromNamed(chart.OnUserDefinedMenuItem, args);
-      },
-      "OnUserDefinedMenuItem");
+  SubscribeOnce(*this, subscription_,
+                [](LateTrendChart& chart, std::string_view name, std::span<Variant> args) {
+                  if (vb::EqualsText(name, "OnUserDefinedMenuItem"))
+                    events::RaiseFromNamed(chart.OnUserDefinedMenuItem, args);
+                });
 }
 
 void LateTrendChart::SetEnabled(bool enabled) {

@@ -14,10 +14,11 @@ namespace {
 template <class A>
 void ForwardDataChange(A& adapter, EventSubscription& subscription) {
   adapter.OnDataChange.OnFirstConnect([&adapter, &subscription] {
-    SubscribeOnce<A>(
-        adapter, subscription,
-        [](A& alive, std::span<Variant> args) { events::RaiseFromNamed(alive.OnDataChange, args); },
-        "OnDataChange");
+    SubscribeOnce(adapter, subscription,
+                  [](A& alive, std::string_view name, std::span<Variant> args) {
+                    if (vb::EqualsText(name, "OnDataChange"))
+                      events::RaiseFromNamed(alive.OnDataChange, args);
+                  });
   });
 }
 

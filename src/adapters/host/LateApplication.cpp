@@ -1,5 +1,6 @@
 #include "adapters/host/LateApplication.h"
 
+#include "adapters/LateEvents.h"
 #include "platform/Conversions.h"
 #include "platform/EventsByName.h"
 #include "platform/VbString.h"
@@ -14,15 +15,11 @@ LateApplication::LateApplication(ObjectPtr target) : Adapted(std::move(target)) 
   WorkbookBeforeClose.OnFirstConnect([this] { Subscribe(); });
 }
 
-// The sink holds the adapter weakly: the foreign object may deliver an event
-// after the control let go of it, and a handler may let go of it mid-event.
 void LateApplication::Subscribe() {
-  if (subscription_.Connected()) return;
-  std::weak_ptr<Object> self = weak_from_this();
-  subscription_ = Target()->ConnectEvents([self](std::string_view event, std::span<Variant> args) {
-    if (auto alive = std::static_pointer_cast<LateApplication>(self.lock()))
-      alive->Deliver(event, args);
-  });
+  SubscribeOnce(*this, subscription_,
+                [](LateApplication& app, std::string_view name, std::span<Variant> args) {
+                  app.Deliver(name, args);
+                });
 }
 
 void LateApplication::Deliver(std::string_view event, std::span<Variant> args) {
