@@ -1,10 +1,12 @@
 // The typed adapters over real COM, under Wine: the host stand-in crosses to
 // COM as the stand-ins' COM objects (class information, events through a
-// connection point), comes back as outside objects (DispatchObject), and the
-// control's interfaces reach it through the adapters. Events are mapped by
-// name through the source interface's type information, whose dispatch ids
-// are deliberately not in declaration order; a by-reference Cancel goes back
-// to the host.
+// connection point), comes back as an outside object (DispatchObject), and
+// the control's interfaces reach it through the adapters. Events are mapped
+// by name through the source interface's type information, whose dispatch
+// ids are deliberately not in declaration order; a by-reference Cancel goes
+// back to the host. Objects that come back across COM into the module that
+// made them are themselves again, so past the first object the adapters are
+// exercised by the scenarios run through velkor.dll (scenario-com.*).
 #include <gtest/gtest.h>
 
 #include "adapters/InstallAdapters.h"
