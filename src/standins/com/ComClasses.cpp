@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include "com/bridge/Bstr.h"
 #include "com/bridge/ComPtr.h"
@@ -74,47 +75,64 @@ class StandInFactory final : public IClassFactory {
   com::RefCount references_;
 };
 
-// The ProgID -> CLSID key of one class in the classes root, and what was
-// there before, so that a class the system already knows (WScript.Shell)
-// gets its own registration back.
+// The ProgID -> CLSID key of one class in the classes root. What was there
+// before is recorded in the ProgID's key first, so that a class the system
+// already knows (WScript.Shell) gets its own registration back, also after
+// a run that ended before it could undo its keys: the next run finds the
+// record and restores from it.
 class ProgIdKey {
  public:
   ProgIdKey(const std::string& progId, const CLSID& id) : progId_(com::ToWide(progId)) {
-    HKEY existing = nullptr;
-    existed_ =
-        RegOpenKeyExW(HKEY_CLASSES_ROOT, progId_.c_str(), 0, KEY_READ, &existing) == ERROR_SUCCESS;
-    if (existing) RegCloseKey(existing);
-    oldClassId_ = ReadClassId();
+    if (!ReadText(progId_, kRecord)) {
+      std::optional<std::wstring> was = ReadText(progId_ + L"\\CLSID", nullptr);
+      if (!was) was = KeyExists() ? kHadNoClass : kHadNoKey;
+      WriteText(progId_, kRecord, *was);
+    }
     wchar_t text[40] = {};
     StringFromGUID2(id, text, 40);
-    WriteClassId(text);
+    WriteText(progId_ + L"\\CLSID", nullptr, text);
   }
   ProgIdKey(const ProgIdKey&) = delete;
   ProgIdKey& operator=(const ProgIdKey&) = delete;
   ~ProgIdKey() {
-    if (!oldClassId_.empty())
-      WriteClassId(oldClassId_);
-    else if (!existed_)
+    const std::wstring was = ReadText(progId_, kRecord).value_or(kHadNoKey);
+    if (was == kHadNoKey) {
       RegDeleteTreeW(HKEY_CLASSES_ROOT, progId_.c_str());
-    else
+      return;
+    }
+    if (was == kHadNoClass)
       RegDeleteTreeW(HKEY_CLASSES_ROOT, (progId_ + L"\\CLSID").c_str());
+    else
+      WriteText(progId_ + L"\\CLSID", nullptr, was);
+    RegDeleteKeyValueW(HKEY_CLASSES_ROOT, progId_.c_str(), kRecord);
   }
 
  private:
-  std::wstring ReadClassId() const {
+  static constexpr const wchar_t* kRecord = L"VelkorStandInWas";
+  static constexpr const wchar_t* kHadNoKey = L"-";
+  static constexpr const wchar_t* kHadNoClass = L"+";
+
+  bool KeyExists() const {
+    HKEY key = nullptr;
+    const bool exists =
+        RegOpenKeyExW(HKEY_CLASSES_ROOT, progId_.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS;
+    if (key) RegCloseKey(key);
+    return exists;
+  }
+  static std::optional<std::wstring> ReadText(const std::wstring& key, const wchar_t* name) {
     wchar_t text[64] = {};
     DWORD size = sizeof text;
-    if (RegGetValueW(HKEY_CLASSES_ROOT, (progId_ + L"\\CLSID").c_str(), nullptr, RRF_RT_REG_SZ,
-                     nullptr, text, &size) != ERROR_SUCCESS)
-      return {};
-    return text;
+    if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size) !=
+        ERROR_SUCCESS)
+      return std::nullopt;
+    return std::wstring(text);
   }
-  void WriteClassId(const std::wstring& text) const {
+  static void WriteText(const std::wstring& path, const wchar_t* name, const std::wstring& text) {
     HKEY key = nullptr;
-    LSTATUS status = RegCreateKeyExW(HKEY_CLASSES_ROOT, (progId_ + L"\\CLSID").c_str(), 0, nullptr,
-                                     0, KEY_WRITE, nullptr, &key, nullptr);
+    LSTATUS status = RegCreateKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_WRITE,
+                                     nullptr, &key, nullptr);
     if (status == ERROR_SUCCESS) {
-      status = RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+      status = RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                               static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
       RegCloseKey(key);
     }
@@ -122,8 +140,6 @@ class ProgIdKey {
   }
 
   std::wstring progId_;
-  bool existed_ = false;
-  std::wstring oldClassId_;
 };
 
 class Served final : public ComClassServer {
