@@ -9,7 +9,6 @@
 #include <string_view>
 
 #include "platform/EventsByName.h"
-#include "platform/VbString.h"
 
 namespace velkor::adapters {
 

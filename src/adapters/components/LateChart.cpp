@@ -3,6 +3,7 @@
 #include "adapters/LateEvents.h"
 #include "control/components/DataObject.h"
 #include "platform/Conversions.h"
+#include "platform/VbString.h"
 
 namespace velkor::adapters {
 

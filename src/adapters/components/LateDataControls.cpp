@@ -5,6 +5,7 @@
 #include "control/components/QueryObject.h"
 #include "control/components/QuerySpecAttributes.h"
 #include "platform/Conversions.h"
+#include "platform/VbString.h"
 
 namespace velkor::adapters {
 

@@ -71,37 +71,40 @@ std::filesystem::path LogFileOf(const sim::OsPaths& paths) {
   return folder / L"velkor.log";
 }
 
-os::Services FileBackedServices(const sim::OsPaths& paths) {
-  auto objects = std::make_shared<sim::ObjectRegistry>();
+// A factory that makes the library's own creatable class in process.
+template <class Factory>
+std::shared_ptr<Factory> WithOwnClasses() {
+  auto objects = std::make_shared<Factory>();
   objects->Register(ResourceStrings::kProgId, [] { return std::make_shared<ResourceStrings>(); });
-  os::Services services;
-  services.objects = objects;
+  return objects;
+}
+
+// The registry, profile files and folders kept in files.
+void UseFileStores(os::Services& services, const sim::OsPaths& paths) {
   services.registry =
       std::make_shared<sim::JsonRegistry>(paths.userRegistry, paths.machineRegistry);
   services.profiles = std::make_shared<sim::IniProfileFiles>();
   services.folders = std::make_shared<sim::XdgFolders>(paths);
+}
+
+os::Services FileBackedServices(const sim::OsPaths& paths) {
+  os::Services services;
+  services.objects = WithOwnClasses<sim::ObjectRegistry>();
+  UseFileStores(services, paths);
   services.log = std::make_shared<sim::FileLogSink>(LogFileOf(paths));
   return services;
 }
 
-os::Services ContainerServices(const sim::OsPaths& paths) {
-  auto objects = std::make_shared<sim::ComObjectFactory>();
-  objects->Register(ResourceStrings::kProgId, [] { return std::make_shared<ResourceStrings>(); });
-  os::Services services =
-      sim::WindowsServices(objects, sim::LogComponentFromEnvironment(),
-                           std::make_shared<sim::FileLogSink>(LogFileOf(paths)));
-  const os::Services files = FileBackedServices(paths);
-  services.registry = files.registry;
-  services.profiles = files.profiles;
-  services.folders = files.folders;
-  return services;
+os::Services DesktopServices(const sim::OsPaths& paths) {
+  return sim::WindowsServices(WithOwnClasses<sim::ComObjectFactory>(),
+                              sim::LogComponentFromEnvironment(),
+                              std::make_shared<sim::FileLogSink>(LogFileOf(paths)));
 }
 
-os::Services DesktopServices(const sim::OsPaths& paths) {
-  auto objects = std::make_shared<sim::ComObjectFactory>();
-  objects->Register(ResourceStrings::kProgId, [] { return std::make_shared<ResourceStrings>(); });
-  return sim::WindowsServices(objects, sim::LogComponentFromEnvironment(),
-                              std::make_shared<sim::FileLogSink>(LogFileOf(paths)));
+os::Services ContainerServices(const sim::OsPaths& paths) {
+  os::Services services = DesktopServices(paths);
+  UseFileStores(services, paths);
+  return services;
 }
 
 }  // namespace

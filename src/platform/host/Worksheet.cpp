@@ -6,23 +6,22 @@
 
 namespace velkor::host {
 
+namespace {
+
 // Worksheet.Columns(n) and Worksheet.Rows(n): callers reach them only for
-// the column's width or the row's height, which this model keeps in points.
-ObjectPtr Worksheet::ColumnPart(std::int32_t column) {
-  auto self = std::static_pointer_cast<Worksheet>(shared_from_this());
+// the column's width or the row's height (`member`), which this model keeps
+// in points.
+ObjectPtr SizePart(Worksheet& owner, std::string_view member, std::int32_t at,
+                   double (Worksheet::*size)(std::int32_t) const,
+                   void (Worksheet::*setSize)(std::int32_t, double)) {
+  auto sheet = std::static_pointer_cast<Worksheet>(owner.shared_from_this());
   std::vector<late::Member> members{late::Property(
-      "ColumnWidth", [self, column] { return self->ColumnWidth(column); },
-      [self, column](const Variant& v) { self->SetColumnWidth(column, CDbl(v)); })};
+      member, [sheet, at, size] { return ((*sheet).*size)(at); },
+      [sheet, at, setSize](const Variant& v) { ((*sheet).*setSize)(at, CDbl(v)); })};
   return std::make_shared<late::PartObject>("Range", std::move(members));
 }
 
-ObjectPtr Worksheet::RowPart(std::int32_t row) {
-  auto self = std::static_pointer_cast<Worksheet>(shared_from_this());
-  std::vector<late::Member> members{late::Property(
-      "RowHeight", [self, row] { return self->RowHeight(row); },
-      [self, row](const Variant& v) { self->SetRowHeight(row, CDbl(v)); })};
-  return std::make_shared<late::PartObject>("Range", std::move(members));
-}
+}  // namespace
 
 Variant Worksheet::Invoke(std::string_view member, InvokeKind kind, std::span<Variant> args) {
   const late::Member members[] = {
@@ -36,8 +35,16 @@ Variant Worksheet::Invoke(std::string_view member, InvokeKind kind, std::span<Va
        [this](std::span<Variant> a) { return Variant(Cells(CLng(a[0]), CLng(a[1]))); }},
       late::Action("Select", [this] { Select(); }),
       late::Action("Activate", [this] { Activate(); }),
-      {"Columns", 1, 1, [this](std::span<Variant> a) { return Variant(ColumnPart(CLng(a[0]))); }},
-      {"Rows", 1, 1, [this](std::span<Variant> a) { return Variant(RowPart(CLng(a[0]))); }},
+      {"Columns", 1, 1,
+       [this](std::span<Variant> a) {
+         return Variant(SizePart(*this, "ColumnWidth", CLng(a[0]), &Worksheet::ColumnWidth,
+                                 &Worksheet::SetColumnWidth));
+       }},
+      {"Rows", 1, 1,
+       [this](std::span<Variant> a) {
+         return Variant(SizePart(*this, "RowHeight", CLng(a[0]), &Worksheet::RowHeight,
+                                 &Worksheet::SetRowHeight));
+       }},
       {"OLEObjects", 0, 1,
        [this](std::span<Variant> a) {
          auto objects = OLEObjects();

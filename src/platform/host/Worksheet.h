@@ -46,10 +46,6 @@ class Worksheet : public Object {
   virtual OLEObjectsPtr OLEObjects() = 0;
 
   Variant Invoke(std::string_view member, InvokeKind kind, std::span<Variant> args) override;
-
- private:
-  ObjectPtr ColumnPart(std::int32_t column);
-  ObjectPtr RowPart(std::int32_t row);
 };
 
 }  // namespace velkor::host
